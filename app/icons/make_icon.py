@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""Draws the program icon: a dark-blue night sky with white and yellow stars.
+
+Writes tavelin.png (48 x 48, 24-bit), tavelin.ico (the same picture as a
+24-bit icon for the Windows executable) and larger PNGs rendered from the same
+design for desktop themes. Standard library only; run it again after changing
+the design and commit what it writes.
+"""
+
+import math
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+SKY_TOP = (8, 16, 58)
+SKY_BOTTOM = (22, 44, 112)
+WHITE = (255, 255, 255)
+YELLOW = (255, 214, 64)
+
+# Stars in unit coordinates: (x, y, radius, colour, points). Points 0 is a
+# round dot; 4 or 5 give a pointed star.
+STARS = [
+    (0.30, 0.32, 0.20, YELLOW, 5),
+    (0.72, 0.26, 0.11, WHITE, 4),
+    (0.66, 0.68, 0.15, YELLOW, 5),
+    (0.22, 0.76, 0.07, WHITE, 4),
+    (0.88, 0.52, 0.05, WHITE, 0),
+    (0.48, 0.12, 0.04, WHITE, 0),
+    (0.10, 0.50, 0.035, WHITE, 0),
+    (0.45, 0.55, 0.035, WHITE, 0),
+    (0.86, 0.88, 0.04, WHITE, 0),
+    (0.40, 0.90, 0.03, WHITE, 0),
+]
+
+SUPERSAMPLE = 4
+
+
+def star_outline(cx, cy, radius, points):
+    inner = radius * (0.38 if points == 5 else 0.3)
+    outline = []
+    for i in range(points * 2):
+        angle = -math.pi / 2 + i * math.pi / points
+        r = radius if i % 2 == 0 else inner
+        outline.append((cx + r * math.cos(angle), cy + r * math.sin(angle)))
+    return outline
+
+
+def inside_polygon(x, y, polygon):
+    inside = False
+    j = len(polygon) - 1
+    for i, (xi, yi) in enumerate(polygon):
+        xj, yj = polygon[j]
+        if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+            inside = not inside
+        j = i
+    return inside
+
+
+def covering_star(x, y):
+    for cx, cy, radius, colour, points in STARS:
+        if abs(x - cx) > radius or abs(y - cy) > radius:
+            continue
+        if points == 0:
+            if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius:
+                return colour
+        elif inside_polygon(x, y, star_outline(cx, cy, radius, points)):
+            return colour
+    return None
+
+
+def sky(y):
+    return tuple(round(t + (b - t) * y) for t, b in zip(SKY_TOP, SKY_BOTTOM))
+
+
+def render(size):
+    """Rows of (r, g, b) tuples, top row first."""
+    rows = []
+    samples = SUPERSAMPLE * SUPERSAMPLE
+    for py in range(size):
+        row = []
+        for px in range(size):
+            total = [0, 0, 0]
+            for sy in range(SUPERSAMPLE):
+                for sx in range(SUPERSAMPLE):
+                    x = (px + (sx + 0.5) / SUPERSAMPLE) / size
+                    y = (py + (sy + 0.5) / SUPERSAMPLE) / size
+                    colour = covering_star(x, y) or sky(y)
+                    for c in range(3):
+                        total[c] += colour[c]
+            row.append(tuple(round(t / samples) for t in total))
+        rows.append(row)
+    return rows
+
+
+def png_bytes(rows):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    size = len(rows)
+    raw = b"".join(b"\x00" + bytes(c for pixel in row for c in pixel) for row in rows)
+    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)  # 8-bit RGB
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
+def ico_bytes(rows):
+    size = len(rows)
+    colour_stride = (size * 3 + 3) & ~3
+    mask_stride = ((size + 31) // 32) * 4
+    pixels = b""
+    for row in reversed(rows):  # bottom-up, BGR
+        line = bytes(c for r, g, b in row for c in (b, g, r))
+        pixels += line + b"\x00" * (colour_stride - len(line))
+    mask = b"\x00" * (mask_stride * size)  # fully opaque
+    bitmap = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 24, 0, len(pixels) + len(mask), 0, 0, 0, 0)
+    image = bitmap + pixels + mask
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 0, 0, 1, 24, len(image), 6 + 16)
+    return directory + entry + image
+
+
+def main():
+    out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent
+    base = render(48)
+    (out / "tavelin.png").write_bytes(png_bytes(base))
+    (out / "tavelin.ico").write_bytes(ico_bytes(base))
+    for size in (64, 128, 256):
+        (out / f"tavelin-{size}.png").write_bytes(png_bytes(render(size)))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the release and opens Tavelin.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh run
+cmake --preset release >/dev/null
+cmake --build --preset release
+exec build/release/app/tavelin "$@"

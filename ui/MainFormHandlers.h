@@ -1,0 +1,16 @@
+#pragma once
+
+#include "FormOperations.h"
+
+namespace tavelin::ui {
+
+// The three events of the main window that run code of the tool.
+
+// Once, after the controls exist and before the window is first shown.
+void Form_Load(FormOperations &form);
+// Generate.
+void bt1_Click(FormOperations &form);
+// Reset.
+void bt2_Click(FormOperations &form);
+
+} // namespace tavelin::ui

@@ -1,0 +1,107 @@
+#include "ControlFactory.h"
+
+#include "ControlText.h"
+#include "QtText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace tavelin::qt {
+
+namespace {
+
+constexpr int unlimitedLength = std::numeric_limits<int>::max();
+
+QRect pixelRect(const ui::TwipRect &twips)
+{
+    constexpr int perPixel = ui::TwipsPerPixelAt96Dpi;
+    return {twips.left / perPixel, twips.top / perPixel, twips.width / perPixel, twips.height / perPixel};
+}
+
+QWidget *createLabel(const ui::ControlSpec &spec, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (spec.role == ui::ControlRole::RequiredMark) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QWidget *createSingleLineText(QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setMaxLength(unlimitedLength);
+    return edit;
+}
+
+QWidget *createMultiLineText(QWidget *parent)
+{
+    auto *edit = new QPlainTextEdit(parent);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setTabChangesFocus(true);
+    return edit;
+}
+
+// Typed text stays exactly as typed: no completion rewrites it and Enter
+// never turns it into an entry of the list.
+QWidget *createSelector(QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->lineEdit()->setMaxLength(unlimitedLength);
+    return combo;
+}
+
+// Outside a dialog, auto-default only means that Enter presses the button
+// while it has the focus, as Space does; there is no default button.
+QWidget *createButton(QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setAutoDefault(true);
+    return button;
+}
+
+QWidget *createWidget(const ui::ControlSpec &spec, QWidget *parent)
+{
+    switch (spec.kind) {
+    case ui::ControlKind::Label:
+        return createLabel(spec, parent);
+    case ui::ControlKind::SingleLineText:
+        return createSingleLineText(parent);
+    case ui::ControlKind::MultiLineText:
+        return createMultiLineText(parent);
+    case ui::ControlKind::Selector:
+        return createSelector(parent);
+    case ui::ControlKind::Button:
+        return createButton(parent);
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+QWidget *createControl(const ui::ControlSpec &spec, QWidget *parent)
+{
+    QWidget *widget = createWidget(spec, parent);
+    widget->setObjectName(toQString(spec.name));
+    widget->setGeometry(pixelRect(spec.twips));
+    setControlText(widget, toQString(spec.text));
+    return widget;
+}
+
+} // namespace tavelin::qt

@@ -1,0 +1,111 @@
+#include "MainForm.h"
+
+#include "ControlFactory.h"
+#include "ControlTable.h"
+#include "ControlText.h"
+#include "MainFormHandlers.h"
+#include "QtText.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+
+namespace tavelin::qt {
+
+namespace {
+
+constexpr int pixels(int twips)
+{
+    return twips / ui::TwipsPerPixelAt96Dpi;
+}
+
+// The layout is fixed in pixels, so the font is too: every caption fits its
+// label on one line at this size, and Qt scales it with the screen. The
+// Simplified Chinese faces come first so that no Japanese glyph forms are
+// picked for Chinese text.
+QFont formFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei UI")});
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+MainForm::MainForm(QWidget *parent)
+    : QWidget(parent)
+{
+    const ui::FormSpec &form = ui::mainForm();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(toQString(form.title));
+    setFont(formFont());
+    resize(pixels(form.clientWidthTwips), pixels(form.clientHeightTwips));
+
+    createControls();
+    setFocusChain();
+    connectHandlers();
+    ui::Form_Load(*this);
+}
+
+void MainForm::setMessagePresenter(MessagePresenter presenter)
+{
+    m_presentMessage = std::move(presenter);
+}
+
+void MainForm::createControls()
+{
+    for (const ui::ControlSpec &spec : ui::controlTable())
+        m_controls.insert(toQString(spec.name), createControl(spec, this));
+}
+
+void MainForm::setFocusChain()
+{
+    const auto order = ui::focusOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(control(order[i - 1]), control(order[i]));
+    control(order.front())->setFocus();
+}
+
+void MainForm::connectHandlers()
+{
+    auto *generate = qobject_cast<QAbstractButton *>(control(ui::names::bt1));
+    auto *reset = qobject_cast<QAbstractButton *>(control(ui::names::bt2));
+    connect(generate, &QAbstractButton::clicked, this, [this] { ui::bt1_Click(*this); });
+    connect(reset, &QAbstractButton::clicked, this, [this] { ui::bt2_Click(*this); });
+}
+
+QWidget *MainForm::control(std::u16string_view name) const
+{
+    QWidget *widget = m_controls.value(toQString(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+std::u16string MainForm::text(std::u16string_view control) const
+{
+    return toU16(controlText(this->control(control)));
+}
+
+void MainForm::setText(std::u16string_view control, std::u16string_view text)
+{
+    setControlText(this->control(control), toQString(text));
+}
+
+// QComboBox selects the first entry added to an empty list and shows it;
+// the field must keep its text and no entry be selected.
+void MainForm::appendEntry(std::u16string_view selector, std::u16string_view entry)
+{
+    auto *combo = qobject_cast<QComboBox *>(control(selector));
+    const QString shown = combo->currentText();
+    combo->addItem(toQString(entry));
+    combo->setCurrentIndex(-1);
+    combo->setEditText(shown);
+}
+
+void MainForm::showMessage(std::u16string_view message)
+{
+    m_presentMessage(this, toQString(message));
+}
+
+} // namespace tavelin::qt
