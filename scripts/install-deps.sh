@@ -13,6 +13,7 @@ run_packages=(
 test_packages=(
     googletest libgtest-dev
     xvfb xauth x11-utils imagemagick
+    g++-mingw-w64-x86-64-posix wine wine64
 )
 
 case "${1:-run}" in

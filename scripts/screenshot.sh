@@ -1,23 +1,38 @@
 #!/usr/bin/env bash
-# Opens the release build under a virtual X server and saves a picture of
-# its window: scripts/screenshot.sh [output.png] [QT_SCALE_FACTOR]
+# Opens Tavelin under a virtual X server and saves a picture of its window.
+#   scripts/screenshot.sh [output.png] [scale]     the Qt build, at QT_SCALE_FACTOR=scale
+#   scripts/screenshot.sh --windows [output.png]   Tavelin.exe under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-output=$(realpath -m "${1:-docs/tavelin.png}")
-scale=${2:-1}
-program=build/release/app/tavelin
-[ -x "$program" ] || { cmake --preset release >/dev/null && cmake --build --preset release; }
+if [ "${1:-}" = --windows ]; then
+    shift
+    preset=windows
+    program=build/windows/app/Tavelin.exe
+    run=(scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program")
+    default_output=docs/tavelin-windows.png
+else
+    preset=release
+    program=build/release/app/tavelin
+    run=(env QT_SCALE_FACTOR="${2:-1}" "$program")
+    default_output=docs/tavelin.png
+fi
+output=$(realpath -m "${1:-$default_output}")
+[ -e "$program" ] || { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; }
 mkdir -p "$(dirname "$output")"
 
-QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    "$1" & program=$!
-    for _ in $(seq 100); do
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    output=$1
+    shift
+    "$@" & program=$!
+    id=
+    for _ in $(seq 200); do
         id=$(xwininfo -name Tavelin 2>/dev/null | awk "/Window id:/ {print \$4}") && [ -n "$id" ] && break
         sleep 0.1
     done
+    [ -n "$id" ] || { echo "no Tavelin window appeared" >&2; kill "$program"; exit 1; }
     sleep 1
-    import -window "$id" "$2"
+    import -window "$id" "$output"
     kill "$program"
-' _ "$program" "$output"
+' _ "$output" "${run[@]}"
 echo "saved $output"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "FormOperations.h"
+#include "Win32MessageBox.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace tavelin::win32 {
+
+// The one window of the tool on the Win32 API. Like the Qt window it only
+// builds its controls from the control table, moves text in and out and
+// shows messages; the handlers decide.
+class MainForm : private ui::FormOperations
+{
+public:
+    // Creates the window and its controls and runs the load handler; the
+    // window is not shown yet.
+    explicit MainForm(HICON icon = nullptr);
+    ~MainForm() override;
+    MainForm(const MainForm &) = delete;
+    MainForm &operator=(const MainForm &) = delete;
+
+    void show(int showCommand);
+    HWND handle() const { return m_window; }
+    HWND control(std::u16string_view name) const;
+    void setMessagePresenter(MessagePresenter presenter);
+
+private:
+    struct Control
+    {
+        const ui::ControlSpec *spec;
+        HWND window;
+    };
+
+    std::u16string text(std::u16string_view control) const override;
+    void setText(std::u16string_view control, std::u16string_view text) override;
+    void appendEntry(std::u16string_view selector, std::u16string_view entry) override;
+    void showMessage(std::u16string_view message) override;
+
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(int id, int notification);
+    LRESULT colourStatic(HDC dc, HWND label);
+    void onActivate(bool active);
+    void moveFocus(WPARAM target, bool targetIsWindow);
+
+    void createControls();
+    void arrangeTabOrder();
+    void fitToDpi(UINT dpi);
+    void applyFont(UINT dpi);
+    HWND roleControl(ui::ControlRole role) const;
+
+    HWND m_window = nullptr;
+    std::vector<Control> m_controls;
+    HFONT m_font = nullptr;
+    HWND m_focusToRestore = nullptr;
+    MessagePresenter m_presentMessage = showModalMessage;
+};
+
+// Lets the dialog manager handle Tab, Shift+Tab and Enter for the form, as
+// the message loop must. Returns true when the message was used.
+bool translateFormMessage(HWND form, MSG &message);
+
+// Runs until the window is closed; returns the exit code.
+int runMessageLoop(HWND form);
+
+} // namespace tavelin::win32
