@@ -4,13 +4,26 @@
 #include <QApplication>
 #include <QIcon>
 
+namespace {
+
+// The same picture at every size it was drawn at, so it stays sharp when scaled.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char *name : {"tavelin", "tavelin-64", "tavelin-128", "tavelin-256"})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+    return icon;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavelin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("tavelin"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tavelin.png")));
+    QApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
+    QApplication::setWindowIcon(programIcon());
     tavelin::qt::installChineseQtTranslation(application);
 
     tavelin::qt::MainForm window;

@@ -14,6 +14,7 @@ test_packages=(
     googletest libgtest-dev
     xvfb xauth x11-utils imagemagick
     g++-mingw-w64-x86-64-posix wine wine64
+    dpkg-dev desktop-file-utils appstream
 )
 
 case "${1:-run}" in

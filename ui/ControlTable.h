@@ -38,6 +38,10 @@ struct ControlSpec
     ControlRole role;
     std::u16string_view text; // caption or initial text
     TwipRect twips;
+    // What a screen reader announces for an input control, from its caption.
+    std::u16string_view accessibleName = {};
+    // For a caption: the control it names.
+    std::u16string_view captionFor = {};
 };
 
 struct FormSpec

@@ -76,6 +76,15 @@ QWidget *createButton(QWidget *parent)
     return button;
 }
 
+// On Linux an editable combo reports its text as its name, so the field
+// inside it, which holds the focus, carries the name too.
+void setAccessibleName(QWidget *widget, const QString &name)
+{
+    widget->setAccessibleName(name);
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->lineEdit()->setAccessibleName(name);
+}
+
 QWidget *createWidget(const ui::ControlSpec &spec, QWidget *parent)
 {
     switch (spec.kind) {
@@ -100,6 +109,7 @@ QWidget *createControl(const ui::ControlSpec &spec, QWidget *parent)
     QWidget *widget = createWidget(spec, parent);
     widget->setObjectName(toQString(spec.name));
     widget->setGeometry(pixelRect(spec.twips));
+    setAccessibleName(widget, toQString(spec.accessibleName));
     setControlText(widget, toQString(spec.text));
     return widget;
 }

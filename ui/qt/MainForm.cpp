@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 
 namespace tavelin::qt {
 
@@ -57,6 +58,17 @@ void MainForm::createControls()
 {
     for (const ui::ControlSpec &spec : ui::controlTable())
         m_controls.insert(toQString(spec.name), createControl(spec, this));
+    linkCaptions();
+}
+
+// Lets assistive technology relate each caption to the control it names.
+void MainForm::linkCaptions()
+{
+    for (const ui::ControlSpec &spec : ui::controlTable()) {
+        if (auto *caption = qobject_cast<QLabel *>(m_controls.value(toQString(spec.name)));
+            caption && !spec.captionFor.empty())
+            caption->setBuddy(control(spec.captionFor));
+    }
 }
 
 void MainForm::setFocusChain()

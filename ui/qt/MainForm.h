@@ -26,6 +26,7 @@ private:
     void showMessage(std::u16string_view message) override;
 
     void createControls();
+    void linkCaptions();
     void setFocusChain();
     void connectHandlers();
     QWidget *control(std::u16string_view name) const;
