@@ -15,6 +15,7 @@ test_packages=(
     xvfb xauth x11-utils imagemagick
     g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev desktop-file-utils appstream
+    xdotool xclip strace devscripts
 )
 
 case "${1:-run}" in

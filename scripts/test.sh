@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: in the development
-# build, under the address and undefined-behaviour sanitizers, and for the
-# Windows executable, cross-built and run under Wine.
+# Installs what is missing, builds, and runs every test: in the hardened
+# release build (with the end-to-end session on an X server), under the
+# address and undefined-behaviour sanitizers, and for the Windows
+# executable, cross-built and run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
-for preset in dev asan windows; do
+for preset in release asan windows; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
