@@ -16,6 +16,7 @@ test_packages=(
     g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev desktop-file-utils appstream
     xdotool xclip strace devscripts
+    clang libclang-rt-14-dev
 )
 
 case "${1:-run}" in
