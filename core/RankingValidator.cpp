@@ -1,6 +1,8 @@
 #include "RankingValidator.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace tavelin {
 
@@ -28,29 +30,26 @@ std::u16string_view messageOf(const auto &messages, int rank)
     return messages[static_cast<std::size_t>(rank - 1)];
 }
 
-std::optional<int> firstUnchosenRank(const RankingSheet &sheet)
+using Picks = decltype(RankingSheet::picks);
+
+int rankAt(const Picks &picks, Picks::const_iterator pick)
 {
-    for (int rank = 1; rank <= RankCount; ++rank) {
-        if (sheet.pick(rank) == Placeholder)
-            return rank;
-    }
-    return std::nullopt;
+    return static_cast<int>(pick - picks.begin()) + 1;
 }
 
-bool repeatsLaterRank(const RankingSheet &sheet, int rank)
+std::optional<int> firstUnchosenRank(const Picks &picks)
 {
-    for (int later = rank + 1; later <= RankCount; ++later) {
-        if (sheet.pick(rank) == sheet.pick(later))
-            return true;
-    }
-    return false;
+    const auto unchosen = std::find(picks.begin(), picks.end(), Placeholder);
+    return unchosen == picks.end() ? std::nullopt : std::optional(rankAt(picks, unchosen));
 }
 
-std::optional<int> firstRepeatedRank(const RankingSheet &sheet)
+// Every pair is compared once; the lower rank of the first pair found is
+// the one reported.
+std::optional<int> firstRepeatedRank(const Picks &picks)
 {
-    for (int rank = 1; rank < RankCount; ++rank) {
-        if (repeatsLaterRank(sheet, rank))
-            return rank;
+    for (auto pick = picks.begin(); pick != picks.end(); ++pick) {
+        if (std::find(std::next(pick), picks.end(), *pick) != picks.end())
+            return rankAt(picks, pick);
     }
     return std::nullopt;
 }
@@ -61,9 +60,9 @@ std::optional<ValidationFailure> RankingValidator::validate(const RankingSheet &
 {
     if (sheet.title.empty())
         return ValidationFailure {CheckKind::TitleMissing, std::nullopt, titleMissingMessage};
-    if (const auto rank = firstUnchosenRank(sheet))
+    if (const auto rank = firstUnchosenRank(sheet.picks))
         return ValidationFailure {CheckKind::RankNotChosen, rank, messageOf(notChosenMessages, *rank)};
-    if (const auto rank = firstRepeatedRank(sheet))
+    if (const auto rank = firstRepeatedRank(sheet.picks))
         return ValidationFailure {CheckKind::RankRepeated, rank, messageOf(repeatedMessages, *rank)};
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 # installed, so running it again does nothing.
 #   scripts/install-deps.sh run    what building and running the program needs
 #   scripts/install-deps.sh test   that, plus everything the tests use
+#   scripts/install-deps.sh bench  that, plus what the benchmarks use
 set -euo pipefail
 
 run_packages=(
@@ -19,11 +20,16 @@ test_packages=(
     clang libclang-rt-14-dev
 )
 
+bench_packages=(
+    libbenchmark-dev xvfb xauth python3
+)
+
 case "${1:-run}" in
 run) wanted=("${run_packages[@]}") ;;
 test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|bench]" >&2
     exit 2
     ;;
 esac

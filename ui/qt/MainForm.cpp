@@ -105,10 +105,15 @@ void MainForm::setText(std::u16string_view control, std::u16string_view text)
 }
 
 // QComboBox selects the first entry added to an empty list and shows it;
-// the field must keep its text and no entry be selected.
+// the field must keep its text and no entry be selected. Later entries
+// change neither.
 void MainForm::appendEntry(std::u16string_view selector, std::u16string_view entry)
 {
     auto *combo = qobject_cast<QComboBox *>(control(selector));
+    if (combo->count() > 0) {
+        combo->addItem(toQString(entry));
+        return;
+    }
     const QString shown = combo->currentText();
     combo->addItem(toQString(entry));
     combo->setCurrentIndex(-1);
