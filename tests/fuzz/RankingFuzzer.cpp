@@ -22,7 +22,7 @@ constexpr char16_t separator = 0xFFFF;
 RankingSheet sheetFrom(const std::uint8_t *data, std::size_t size)
 {
     RankingSheet sheet;
-    std::array<std::u16string *, 14> fields{};
+    std::array<std::u16string *, 14> fields {};
     fields[0] = &sheet.title;
     for (int rank = 1; rank <= 12; ++rank)
         fields[static_cast<std::size_t>(rank)] = &sheet.pick(rank);
@@ -56,15 +56,15 @@ struct Verdict
 std::optional<Verdict> expectedVerdict(const RankingSheet &sheet)
 {
     if (sheet.title.empty())
-        return Verdict{CheckKind::TitleMissing, std::nullopt};
+        return Verdict {CheckKind::TitleMissing, std::nullopt};
     for (int rank = 1; rank <= 12; ++rank) {
         if (sheet.pick(rank) == u"-请选择-")
-            return Verdict{CheckKind::RankNotChosen, rank};
+            return Verdict {CheckKind::RankNotChosen, rank};
     }
     for (int lower = 1; lower <= 11; ++lower) {
         for (int higher = lower + 1; higher <= 12; ++higher) {
             if (sheet.pick(lower) == sheet.pick(higher))
-                return Verdict{CheckKind::RankRepeated, lower};
+                return Verdict {CheckKind::RankRepeated, lower};
         }
     }
     return std::nullopt;

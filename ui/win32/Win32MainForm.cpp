@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace tavelin::win32 {
 
 namespace {
@@ -84,11 +86,7 @@ void MainForm::show(int showCommand)
 
 HWND MainForm::control(std::u16string_view name) const
 {
-    for (const Control &control : m_controls) {
-        if (control.spec->name == name)
-            return control.window;
-    }
-    return nullptr;
+    return findControl([name](const ui::ControlSpec &spec) { return spec.name == name; });
 }
 
 void MainForm::setMessagePresenter(MessagePresenter presenter)
@@ -140,11 +138,14 @@ void MainForm::applyFont(UINT dpi)
 
 HWND MainForm::roleControl(ui::ControlRole role) const
 {
-    for (const Control &control : m_controls) {
-        if (control.spec->role == role)
-            return control.window;
-    }
-    return nullptr;
+    return findControl([role](const ui::ControlSpec &spec) { return spec.role == role; });
+}
+
+HWND MainForm::findControl(const std::function<bool(const ui::ControlSpec &)> &matches) const
+{
+    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                    [&matches](const Control &control) { return matches(*control.spec); });
+    return found == m_controls.end() ? nullptr : found->window;
 }
 
 std::u16string MainForm::text(std::u16string_view control) const

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 namespace tavelin::win32 {
@@ -52,6 +53,7 @@ private:
     void fitToDpi(UINT dpi);
     void applyFont(UINT dpi);
     HWND roleControl(ui::ControlRole role) const;
+    HWND findControl(const std::function<bool(const ui::ControlSpec &)> &matches) const;
 
     HWND m_window = nullptr;
     std::vector<Control> m_controls;

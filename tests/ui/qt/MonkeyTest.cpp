@@ -51,7 +51,7 @@ private:
     RankingSheet sheetOnScreen() const;
     void checkLists();
 
-    QRandomGenerator m_random{seed};
+    QRandomGenerator m_random {seed};
     MainForm *m_form = nullptr;
     int m_messages = 0;
     int m_generated = 0;
@@ -60,10 +60,10 @@ private:
 
 QWidget *MonkeyTest::randomControl()
 {
-    static const QStringList names = {u"Text1"_qs,  u"Text2"_qs,  u"Text3"_qs,  u"bt1"_qs,    u"bt2"_qs,
-                                      u"Combo1"_qs, u"Combo2"_qs, u"Combo3"_qs, u"Combo4"_qs, u"Combo5"_qs,
-                                      u"Combo6"_qs, u"Combo7"_qs, u"Combo8"_qs, u"Combo9"_qs, u"Combo10"_qs,
-                                      u"Combo11"_qs, u"Combo12"_qs};
+    static const QStringList names
+        = {u"Text1"_qs,  u"Text2"_qs,  u"Text3"_qs,   u"bt1"_qs,     u"bt2"_qs,    u"Combo1"_qs,
+           u"Combo2"_qs, u"Combo3"_qs, u"Combo4"_qs,  u"Combo5"_qs,  u"Combo6"_qs, u"Combo7"_qs,
+           u"Combo8"_qs, u"Combo9"_qs, u"Combo10"_qs, u"Combo11"_qs, u"Combo12"_qs};
     return control(names.at(m_random.bounded(names.size())));
 }
 
@@ -95,8 +95,8 @@ QString MonkeyTest::randomText(int maxLength)
 
 void MonkeyTest::pressRandomKey(QWidget *target)
 {
-    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Backspace,
-                                   Qt::Key_Delete, Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Home,    Qt::Key_End,
+    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Backspace,
+                                   Qt::Key_Delete, Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home,    Qt::Key_End,
                                    Qt::Key_Space,  Qt::Key_Escape, Qt::Key_PageDown, Qt::Key_F4};
     switch (m_random.bounded(4)) {
     case 0:
