@@ -17,8 +17,8 @@ class FakeForm : public ui::FormOperations
 public:
     FakeForm()
     {
-        for (const ui::ControlSpec &spec : ui::controlTable())
-            texts[std::u16string(spec.name)] = spec.text;
+        for (const ui::ControlSpec &row : ui::controlTable())
+            texts[std::u16string(row.name)] = row.text;
     }
 
     std::u16string text(std::u16string_view control) const override { return texts.at(existing(control)); }

@@ -23,13 +23,13 @@ QRect pixelRect(const ui::TwipRect &twips)
     return {twips.left / perPixel, twips.top / perPixel, twips.width / perPixel, twips.height / perPixel};
 }
 
-QWidget *createLabel(const ui::ControlSpec &spec, QWidget *parent)
+QWidget *createLabel(const ui::ControlSpec &row, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (spec.role == ui::ControlRole::RequiredMark) {
+    if (row.role == ui::ControlRole::RequiredMark) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
         label->setPalette(palette);
@@ -85,11 +85,11 @@ void setAccessibleName(QWidget *widget, const QString &name)
         combo->lineEdit()->setAccessibleName(name);
 }
 
-QWidget *createWidget(const ui::ControlSpec &spec, QWidget *parent)
+QWidget *createWidget(const ui::ControlSpec &row, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ui::ControlKind::Label:
-        return createLabel(spec, parent);
+        return createLabel(row, parent);
     case ui::ControlKind::SingleLineText:
         return createSingleLineText(parent);
     case ui::ControlKind::MultiLineText:
@@ -104,13 +104,13 @@ QWidget *createWidget(const ui::ControlSpec &spec, QWidget *parent)
 
 } // namespace
 
-QWidget *createControl(const ui::ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ui::ControlSpec &row, QWidget *parent)
 {
-    QWidget *widget = createWidget(spec, parent);
-    widget->setObjectName(toQString(spec.name));
-    widget->setGeometry(pixelRect(spec.twips));
-    setAccessibleName(widget, toQString(spec.accessibleName));
-    setControlText(widget, toQString(spec.text));
+    QWidget *widget = createWidget(row, parent);
+    widget->setObjectName(toQString(row.name));
+    widget->setGeometry(pixelRect(row.twips));
+    setAccessibleName(widget, toQString(row.accessibleName));
+    setControlText(widget, toQString(row.text));
     return widget;
 }
 

@@ -56,18 +56,18 @@ void MainForm::setMessagePresenter(MessagePresenter presenter)
 
 void MainForm::createControls()
 {
-    for (const ui::ControlSpec &spec : ui::controlTable())
-        m_controls.insert(toQString(spec.name), createControl(spec, this));
+    for (const ui::ControlSpec &row : ui::controlTable())
+        m_controls.insert(toQString(row.name), createControl(row, this));
     linkCaptions();
 }
 
 // Lets assistive technology relate each caption to the control it names.
 void MainForm::linkCaptions()
 {
-    for (const ui::ControlSpec &spec : ui::controlTable()) {
-        if (auto *caption = qobject_cast<QLabel *>(m_controls.value(toQString(spec.name)));
-            caption && !spec.captionFor.empty())
-            caption->setBuddy(control(spec.captionFor));
+    for (const ui::ControlSpec &row : ui::controlTable()) {
+        if (auto *caption = qobject_cast<QLabel *>(m_controls.value(toQString(row.name)));
+            caption && !row.captionFor.empty())
+            caption->setBuddy(control(row.captionFor));
     }
 }
 

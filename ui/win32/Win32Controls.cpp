@@ -58,22 +58,22 @@ int pixelsAtDpi(int twips, UINT dpi)
     return MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
 }
 
-HWND createControl(const ui::ControlSpec &spec, HWND parent, int id)
+HWND createControl(const ui::ControlSpec &row, HWND parent, int id)
 {
-    const NativeKind native = nativeKind(spec.kind);
-    const std::wstring text = toWide(spec.text);
+    const NativeKind native = nativeKind(row.kind);
+    const std::wstring text = toWide(row.text);
     HWND control
-        = CreateWindowExW(extendedStyle(spec.kind), native.windowClass, text.c_str(), native.style, 0, 0, 0, 0, parent,
+        = CreateWindowExW(extendedStyle(row.kind), native.windowClass, text.c_str(), native.style, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    liftTextLimit(control, spec.kind);
+    liftTextLimit(control, row.kind);
     return control;
 }
 
-void placeControl(HWND control, const ui::ControlSpec &spec, UINT dpi)
+void placeControl(HWND control, const ui::ControlSpec &row, UINT dpi)
 {
-    const int height = spec.kind == ui::ControlKind::Selector ? spec.twips.height + openListTwips : spec.twips.height;
-    SetWindowPos(control, nullptr, pixelsAtDpi(spec.twips.left, dpi), pixelsAtDpi(spec.twips.top, dpi),
-                 pixelsAtDpi(spec.twips.width, dpi), pixelsAtDpi(height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = row.kind == ui::ControlKind::Selector ? row.twips.height + openListTwips : row.twips.height;
+    SetWindowPos(control, nullptr, pixelsAtDpi(row.twips.left, dpi), pixelsAtDpi(row.twips.top, dpi),
+                 pixelsAtDpi(row.twips.width, dpi), pixelsAtDpi(height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring windowText(HWND window)

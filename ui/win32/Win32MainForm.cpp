@@ -86,7 +86,7 @@ void MainForm::show(int showCommand)
 
 HWND MainForm::control(std::u16string_view name) const
 {
-    return findControl([name](const ui::ControlSpec &spec) { return spec.name == name; });
+    return findControl([name](const ui::ControlSpec &row) { return row.name == name; });
 }
 
 void MainForm::setMessagePresenter(MessagePresenter presenter)
@@ -97,8 +97,8 @@ void MainForm::setMessagePresenter(MessagePresenter presenter)
 void MainForm::createControls()
 {
     int id = firstControlId;
-    for (const ui::ControlSpec &spec : ui::controlTable())
-        m_controls.push_back({&spec, createControl(spec, m_window, id++)});
+    for (const ui::ControlSpec &row : ui::controlTable())
+        m_controls.push_back({&row, createControl(row, m_window, id++)});
 }
 
 // The dialog manager tabs through the controls in z-order, so the focus
@@ -122,7 +122,7 @@ void MainForm::fitToDpi(UINT dpi)
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const Control &control : m_controls)
-        placeControl(control.window, *control.spec, dpi);
+        placeControl(control.window, *control.row, dpi);
     applyFont(dpi);
 }
 
@@ -138,13 +138,13 @@ void MainForm::applyFont(UINT dpi)
 
 HWND MainForm::roleControl(ui::ControlRole role) const
 {
-    return findControl([role](const ui::ControlSpec &spec) { return spec.role == role; });
+    return findControl([role](const ui::ControlSpec &row) { return row.role == role; });
 }
 
 HWND MainForm::findControl(const std::function<bool(const ui::ControlSpec &)> &matches) const
 {
     const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [&matches](const Control &control) { return matches(*control.spec); });
+                                    [&matches](const Control &control) { return matches(*control.row); });
     return found == m_controls.end() ? nullptr : found->window;
 }
 

@@ -32,7 +32,7 @@ public:
 private:
     struct Control
     {
-        const ui::ControlSpec *spec;
+        const ui::ControlSpec *row;
         HWND window;
     };
 
