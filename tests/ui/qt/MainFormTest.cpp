@@ -68,7 +68,6 @@ private slots:
     void escapeDoesNotCloseTheWindow();
 
     void generateAndResetThroughTheButtons();
-    void failedCheckLeavesTheOutputUntouched();
     void longTextsComeOutWhole();
     void realMessageBoxIsModalPlainAndChinese();
 
@@ -147,6 +146,9 @@ void MainFormTest::labelsArePlainWrappedAndNeverFocused()
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QVERIFY(label->wordWrap());
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        if (label->objectName() != u"Label4"_qs) // the one caption that stacks its characters
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName() + u" does not fit on one line"_qs));
     }
     QCOMPARE(find<QLabel>(u"Label2"_qs)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(find<QLabel>(u"Label1"_qs)->palette().color(QPalette::WindowText),
@@ -278,18 +280,6 @@ void MainFormTest::generateAndResetThroughTheButtons()
         QCOMPARE(find<QComboBox>(comboName(rank))->currentText(), u"-请选择-"_qs);
         QCOMPARE(find<QComboBox>(comboName(rank))->count(), 12);
     }
-}
-
-void MainFormTest::failedCheckLeavesTheOutputUntouched()
-{
-    fillValidSheet();
-    find<QPlainTextEdit>(u"Text3"_qs)->setPlainText(u"abc"_qs);
-    click(u"bt1"_qs);
-    find<QComboBox>(u"Combo9"_qs)->setEditText(u"摩羯座"_qs);
-    click(u"bt1"_qs);
-    click(u"bt1"_qs);
-    QCOMPARE(m_messages, QStringList(2, u"排名第九的星座与其他排名有重复！"_qs));
-    QCOMPARE(output(), fullRanking + u"abc"_qs);
 }
 
 void MainFormTest::longTextsComeOutWhole()
