@@ -62,7 +62,19 @@ bt2=(336 308)
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
 key() { xdotool key --delay 30 "$@"; sleep 0.1; }
-type_text() { xdotool type --delay 30 -- "$1"; sleep 0.1; }
+type_text() { xdotool type --delay 60 -- "$1"; sleep 0.1; }
+# Types into the focused field until it holds exactly the text, as a person
+# would check: on a busy machine xdotool can lose a character that is not on
+# the keyboard map.
+enter_text() {
+    for _ in 1 2 3; do
+        key ctrl+a
+        type_text "$1"
+        key ctrl+a ctrl+c
+        [ "$(xclip -o -selection clipboard 2>/dev/null || true)" == "$1" ] && break
+    done
+    key End
+}
 choose_from_list() { key alt+Down $(printf 'Down %.0s' $(seq 2 "$1")) Return; } # the Nth entry
 step_to() { key $(printf 'Down %.0s' $(seq 1 "$1")); }                        # Down from no entry
 
@@ -113,25 +125,25 @@ check "message box closed" 1 "$(xdotool search --onlyvisible --name '^Tavelin$' 
 # A full sheet, walked with Tab: title, output, two buttons, twelve places,
 # custom text, and round again to the title.
 click "${text1[@]}"
-type_text "本周运势"
+enter_text "本周运势"
 key Tab Tab Tab Tab # Combo1
-type_text "水瓶座"
+enter_text "水瓶座"
 key Tab && choose_from_list 2 # Combo2, from the open list
 key Tab && step_to 3          # Combo3, with the arrow key
-key Tab ctrl+a && type_text "金牛座"
+key Tab && enter_text "金牛座"
 key Tab && choose_from_list 5
-key Tab ctrl+a && type_text "巨蟹座"
+key Tab && enter_text "巨蟹座"
 key Tab && step_to 7
-key Tab ctrl+a && type_text "处女座"
+key Tab && enter_text "处女座"
 key Tab && choose_from_list 9
-key Tab ctrl+a && type_text "天蝎座"
-key Tab ctrl+a && type_text "射手座"
+key Tab && enter_text "天蝎座"
+key Tab && enter_text "射手座"
 key Tab && choose_from_list 12
 key Tab # Text3
 type_text "abc"
-key Tab End                                  # back in Text1
-type_text "榜"
-key shift+Tab                                # Text3 again, backwards
+key Tab # back in Text1
+enter_text "本周运势榜"
+key shift+Tab # Text3 again, backwards
 type_text "!"
 click "${bt1[@]}"
 
@@ -141,7 +153,7 @@ import -window root "$artifacts/e2e-ranking.png"
 
 # A failed check leaves the output as it was.
 click 425 202                                # Combo12
-key ctrl+a && type_text "-请选择-"
+enter_text "-请选择-"
 click "${bt1[@]}"
 check "rank 12 not chosen" "Tavelin|请选择排名第十二的星座！" "$(read_and_close_message)"
 check "output untouched after a failed check" "${ranking}abc!" "$(copy_from "${text2[@]}")"
