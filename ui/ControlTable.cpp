@@ -22,22 +22,37 @@ constexpr std::u16string_view combo(int rank)
     return selectorNames[static_cast<std::size_t>(rank - 1)];
 }
 
+// The rank grid: four rows of three ranks, read left to right, then top to
+// bottom. A rank's caption and selector share the row's top.
+constexpr std::array<int, 3> captionLefts = {360, 2640, 5040};
+constexpr std::array<int, 3> selectorLefts = {1320, 3600, 6000};
+constexpr std::array<int, 4> rowTops = {1080, 1680, 2280, 2880};
+
+constexpr std::size_t gridColumn(int rank)
+{
+    return static_cast<std::size_t>((rank - 1) % 3);
+}
+
+constexpr int gridTop(int rank)
+{
+    return rowTops[static_cast<std::size_t>((rank - 1) / 3)];
+}
+
+// The two-digit ranks 11 and 12 have wider captions, which reach one pixel
+// under their selectors.
+constexpr ControlSpec caption(std::u16string_view name, std::u16string_view text, int rank)
+{
+    const TwipRect place = {captionLefts[gridColumn(rank)], gridTop(rank), rank >= 11 ? 975 : 735, 255};
+    return {name, Label, RankCaption, text, place, {}, combo(rank)};
+}
+
 // Selectors start with their own name as text, except Combo1, which starts
 // empty; start-up replaces all of them with the placeholder.
-constexpr ControlSpec selector(int rank, std::u16string_view accessibleName, int left, int top)
+constexpr ControlSpec selector(int rank, std::u16string_view accessibleName)
 {
-    return {combo(rank), Selector, RankSelector, rank == 1 ? u"" : combo(rank), {left, top, 1095, 300}, accessibleName};
+    const TwipRect place = {selectorLefts[gridColumn(rank)], gridTop(rank), 1095, 300};
+    return {combo(rank), Selector, RankSelector, rank == 1 ? u"" : combo(rank), place, accessibleName};
 }
-
-constexpr ControlSpec caption(std::u16string_view name, std::u16string_view text, int rank, int left, int top,
-                              int width = 735)
-{
-    return {name, Label, RankCaption, text, {left, top, width, 255}, {}, combo(rank)};
-}
-
-constexpr int column1 = 360, column2 = 2640, column3 = 5040;
-constexpr int selectorColumn1 = 1320, selectorColumn2 = 3600, selectorColumn3 = 6000;
-constexpr int row1 = 1080, row2 = 1680, row3 = 2280, row4 = 2880;
 
 // Label4 stacks five characters; 975 twips leaves 13 pixels a line, less
 // than any CJK face needs, so it reaches further down the empty strip to the
@@ -49,33 +64,33 @@ constexpr std::array controls = {
     ControlSpec {names::Text1, SingleLineText, Title, u"", {2400, 360, 2295, 270}, u"排行榜的名字"},
     ControlSpec {u"Label2", Label, RequiredMark, u"* 必填", {5160, 360, 975, 255}},
 
-    caption(u"Label3(0)", u"第一名：", 1, column1, row1),
-    selector(1, u"第一名", selectorColumn1, row1),
-    caption(u"Label3(7)", u"第二名：", 2, column2, row1),
-    selector(2, u"第二名", selectorColumn2, row1),
-    caption(u"Label3(6)", u"第三名：", 3, column3, row1),
-    selector(3, u"第三名", selectorColumn3, row1),
+    caption(u"Label3(0)", u"第一名：", 1),
+    selector(1, u"第一名"),
+    caption(u"Label3(7)", u"第二名：", 2),
+    selector(2, u"第二名"),
+    caption(u"Label3(6)", u"第三名：", 3),
+    selector(3, u"第三名"),
 
-    caption(u"Label3(11)", u"第四名：", 4, column1, row2),
-    selector(4, u"第四名", selectorColumn1, row2),
-    caption(u"Label3(5)", u"第五名：", 5, column2, row2),
-    selector(5, u"第五名", selectorColumn2, row2),
-    caption(u"Label3(4)", u"第六名：", 6, column3, row2),
-    selector(6, u"第六名", selectorColumn3, row2),
+    caption(u"Label3(11)", u"第四名：", 4),
+    selector(4, u"第四名"),
+    caption(u"Label3(5)", u"第五名：", 5),
+    selector(5, u"第五名"),
+    caption(u"Label3(4)", u"第六名：", 6),
+    selector(6, u"第六名"),
 
-    caption(u"Label3(10)", u"第七名：", 7, column1, row3),
-    selector(7, u"第七名", selectorColumn1, row3),
-    caption(u"Label3(3)", u"第八名：", 8, column2, row3),
-    selector(8, u"第八名", selectorColumn2, row3),
-    caption(u"Label3(2)", u"第九名：", 9, column3, row3),
-    selector(9, u"第九名", selectorColumn3, row3),
+    caption(u"Label3(10)", u"第七名：", 7),
+    selector(7, u"第七名"),
+    caption(u"Label3(3)", u"第八名：", 8),
+    selector(8, u"第八名"),
+    caption(u"Label3(2)", u"第九名：", 9),
+    selector(9, u"第九名"),
 
-    caption(u"Label3(9)", u"第十名：", 10, column1, row4),
-    selector(10, u"第十名", selectorColumn1, row4),
-    caption(u"Label3(1)", u"第十一名：", 11, column2, row4, 975),
-    selector(11, u"第十一名", selectorColumn2, row4),
-    caption(u"Label3(8)", u"第十二名：", 12, column3, row4, 975),
-    selector(12, u"第十二名", selectorColumn3, row4),
+    caption(u"Label3(9)", u"第十名：", 10),
+    selector(10, u"第十名"),
+    caption(u"Label3(1)", u"第十一名：", 11),
+    selector(11, u"第十一名"),
+    caption(u"Label3(8)", u"第十二名：", 12),
+    selector(12, u"第十二名"),
 
     ControlSpec {u"Label4",
                  Label,

@@ -65,9 +65,8 @@ void MainForm::createControls()
 void MainForm::linkCaptions()
 {
     for (const ui::ControlSpec &row : ui::controlTable()) {
-        if (auto *caption = qobject_cast<QLabel *>(m_controls.value(toQString(row.name)));
-            caption && !row.captionFor.empty())
-            caption->setBuddy(control(row.captionFor));
+        if (!row.captionFor.empty())
+            qobject_cast<QLabel *>(control(row.name))->setBuddy(control(row.captionFor));
     }
 }
 
@@ -110,14 +109,13 @@ void MainForm::setText(std::u16string_view control, std::u16string_view text)
 void MainForm::appendEntry(std::u16string_view selector, std::u16string_view entry)
 {
     auto *combo = qobject_cast<QComboBox *>(control(selector));
-    if (combo->count() > 0) {
-        combo->addItem(toQString(entry));
-        return;
-    }
+    const bool firstEntry = combo->count() == 0;
     const QString shown = combo->currentText();
     combo->addItem(toQString(entry));
-    combo->setCurrentIndex(-1);
-    combo->setEditText(shown);
+    if (firstEntry) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(shown);
+    }
 }
 
 void MainForm::showMessage(std::u16string_view message)
