@@ -16,8 +16,9 @@ test_packages=(
     xvfb xauth x11-utils imagemagick
     g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev desktop-file-utils appstream
-    xdotool xclip strace devscripts
-    clang libclang-rt-14-dev
+    xdotool xclip strace devscripts dbus-x11 dbus-bin
+    lintian cloc
+    emscripten nodejs chromium chromium-driver python3-selenium
 )
 
 bench_packages=(

@@ -29,7 +29,14 @@ struct TwipRect
     int height;
 };
 
-inline constexpr int TwipsPerPixelAt96Dpi = 15;
+inline constexpr int TwipsPerInch = 1440;
+
+// Twips at a screen density, rounded to the nearest pixel as MulDiv does.
+constexpr int twipsToPixels(int twips, int dpi = 96)
+{
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    return static_cast<int>((scaled + (scaled < 0 ? -TwipsPerInch : TwipsPerInch) / 2) / TwipsPerInch);
+}
 
 struct ControlSpec
 {

@@ -54,4 +54,13 @@ void bt2_Click(FormOperations &form)
     showPlaceholderInEverySelector(form);
 }
 
+ClickHandler clickHandler(std::u16string_view control)
+{
+    if (control == names::bt1)
+        return bt1_Click;
+    if (control == names::bt2)
+        return bt2_Click;
+    return nullptr;
+}
+
 } // namespace tavelin::ui

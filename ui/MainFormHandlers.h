@@ -13,4 +13,10 @@ void bt1_Click(FormOperations &form);
 // Reset.
 void bt2_Click(FormOperations &form);
 
+using ClickHandler = void (*)(FormOperations &form);
+
+// What a click on a control runs: bt1_Click for bt1, bt2_Click for bt2,
+// nothing for any other control.
+ClickHandler clickHandler(std::u16string_view control);
+
 } // namespace tavelin::ui

@@ -17,10 +17,11 @@ namespace {
 
 constexpr int unlimitedLength = std::numeric_limits<int>::max();
 
+// Qt scales logical pixels to the screen, so the layout is converted at 96 dpi.
 QRect pixelRect(const ui::TwipRect &twips)
 {
-    constexpr int perPixel = ui::TwipsPerPixelAt96Dpi;
-    return {twips.left / perPixel, twips.top / perPixel, twips.width / perPixel, twips.height / perPixel};
+    return {ui::twipsToPixels(twips.left), ui::twipsToPixels(twips.top), ui::twipsToPixels(twips.width),
+            ui::twipsToPixels(twips.height)};
 }
 
 QWidget *createLabel(const ui::ControlSpec &row, QWidget *parent)

@@ -14,11 +14,6 @@ namespace tavelin::qt {
 
 namespace {
 
-constexpr int pixels(int twips)
-{
-    return twips / ui::TwipsPerPixelAt96Dpi;
-}
-
 // The layout is fixed in pixels, so the font is too: every caption fits its
 // label on one line at this size, and Qt scales it with the screen. The
 // Simplified Chinese faces come first so that no Japanese glyph forms are
@@ -41,7 +36,7 @@ MainForm::MainForm(QWidget *parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(toQString(form.title));
     setFont(formFont());
-    resize(pixels(form.clientWidthTwips), pixels(form.clientHeightTwips));
+    resize(ui::twipsToPixels(form.clientWidthTwips), ui::twipsToPixels(form.clientHeightTwips));
 
     createControls();
     setFocusChain();
@@ -80,10 +75,12 @@ void MainForm::setFocusChain()
 
 void MainForm::connectHandlers()
 {
-    auto *generate = qobject_cast<QAbstractButton *>(control(ui::names::bt1));
-    auto *reset = qobject_cast<QAbstractButton *>(control(ui::names::bt2));
-    connect(generate, &QAbstractButton::clicked, this, [this] { ui::bt1_Click(*this); });
-    connect(reset, &QAbstractButton::clicked, this, [this] { ui::bt2_Click(*this); });
+    for (const ui::ControlSpec &row : ui::controlTable()) {
+        if (const ui::ClickHandler handler = ui::clickHandler(row.name)) {
+            auto *button = qobject_cast<QAbstractButton *>(control(row.name));
+            connect(button, &QAbstractButton::clicked, this, [this, handler] { handler(*this); });
+        }
+    }
 }
 
 QWidget *MainForm::control(std::u16string_view name) const

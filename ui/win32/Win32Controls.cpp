@@ -6,8 +6,6 @@ namespace tavelin::win32 {
 
 namespace {
 
-constexpr int twipsPerInch = 1440;
-
 // A drop-down combo box is created with the height of its open list; the
 // field itself takes the height its font needs.
 constexpr int openListTwips = 3600;
@@ -55,7 +53,7 @@ void liftTextLimit(HWND control, ui::ControlKind kind)
 
 int pixelsAtDpi(int twips, UINT dpi)
 {
-    return MulDiv(twips, static_cast<int>(dpi), twipsPerInch);
+    return ui::twipsToPixels(twips, static_cast<int>(dpi));
 }
 
 HWND createControl(const ui::ControlSpec &row, HWND parent, int id)

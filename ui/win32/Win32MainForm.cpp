@@ -223,11 +223,12 @@ void MainForm::onCommand(int id, int notification)
     }
     if (notification != BN_CLICKED)
         return;
-    HWND source = GetDlgItem(m_window, id);
-    if (source && source == roleControl(ui::ControlRole::Generate))
-        ui::bt1_Click(*this);
-    else if (source && source == roleControl(ui::ControlRole::Reset))
-        ui::bt2_Click(*this);
+    const auto clicked = std::find_if(m_controls.begin(), m_controls.end(),
+                                      [id](const Control &control) { return GetDlgCtrlID(control.window) == id; });
+    if (clicked == m_controls.end())
+        return;
+    if (const ui::ClickHandler handler = ui::clickHandler(clicked->row->name))
+        handler(*this);
 }
 
 LRESULT MainForm::colourStatic(HDC dc, HWND label)
