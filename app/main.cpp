@@ -1,4 +1,4 @@
-#include "ChineseTranslation.h"
+#include "ApplicationSetup.h"
 #include "MainForm.h"
 
 #include <QApplication>
@@ -20,11 +20,10 @@ QIcon programIcon()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavelin"));
+    tavelin::qt::setUpApplication(application);
     QApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
     QApplication::setWindowIcon(programIcon());
-    tavelin::qt::installChineseQtTranslation(application);
 
     tavelin::qt::MainForm window;
     window.show();

@@ -5,7 +5,7 @@
 // "label" is the bare window showing one Chinese label: the least that any
 // window with Chinese text costs.
 
-#include "ChineseTranslation.h"
+#include "ApplicationSetup.h"
 #include "MainForm.h"
 
 #include <QApplication>
@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
             new QLabel(u"请输入排行榜的名字："_qs, window.get());
     } else {
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tavelin.png")));
-        tavelin::qt::installChineseQtTranslation(application);
+        tavelin::qt::setUpApplication(application);
         window = std::make_unique<tavelin::qt::MainForm>();
     }
     FirstFrame firstFrame;

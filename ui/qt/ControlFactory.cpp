@@ -17,6 +17,17 @@ namespace {
 
 constexpr int unlimitedLength = std::numeric_limits<int>::max();
 
+// Qt centres a line's full height in a one-line field, and a CJK face keeps
+// much room above its glyphs: in an 18-pixel box that pushes descenders
+// (g, j, p, q, y) under the bottom edge. Lifting the line centres the ink.
+constexpr int textLineLift = 3;
+
+QLineEdit *withWholeGlyphs(QLineEdit *edit)
+{
+    edit->setTextMargins(0, -textLineLift, 0, 0);
+    return edit;
+}
+
 // Qt scales logical pixels to the screen, so the layout is converted at 96 dpi.
 QRect pixelRect(const ui::TwipRect &twips)
 {
@@ -40,7 +51,7 @@ QWidget *createLabel(const ui::ControlSpec &row, QWidget *parent)
 
 QWidget *createSingleLineText(QWidget *parent)
 {
-    auto *edit = new QLineEdit(parent);
+    auto *edit = withWholeGlyphs(new QLineEdit(parent));
     edit->setMaxLength(unlimitedLength);
     return edit;
 }
@@ -64,7 +75,7 @@ QWidget *createSelector(QWidget *parent)
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
-    combo->lineEdit()->setMaxLength(unlimitedLength);
+    withWholeGlyphs(combo->lineEdit())->setMaxLength(unlimitedLength);
     return combo;
 }
 

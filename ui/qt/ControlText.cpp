@@ -12,12 +12,22 @@ namespace tavelin::qt {
 namespace {
 
 // toPlainText() would also turn no-break spaces into spaces; the raw text
-// only needs its paragraph breaks made into line feeds.
+// only needs its breaks made into line feeds: a paragraph break for Enter and
+// a line separator for Shift+Enter.
 QString multiLineText(const QPlainTextEdit *edit)
 {
     QString text = edit->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
     return text;
+}
+
+// A text that is no entry of the list leaves no entry selected, so that the
+// arrow keys start from the top again.
+void setSelectorText(QComboBox *combo, const QString &text)
+{
+    combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    combo->setEditText(text);
 }
 
 // A label breaks lines at LF; a CR before it would draw as a stray glyph.
@@ -48,7 +58,7 @@ void setControlText(QWidget *control, const QString &text)
     if (auto *edit = qobject_cast<QLineEdit *>(control))
         edit->setText(text);
     else if (auto *combo = qobject_cast<QComboBox *>(control))
-        combo->setEditText(text);
+        setSelectorText(combo, text);
     else if (auto *edit = qobject_cast<QPlainTextEdit *>(control))
         edit->setPlainText(text);
     else if (auto *label = qobject_cast<QLabel *>(control))

@@ -101,18 +101,14 @@ void MainForm::setText(std::u16string_view control, std::u16string_view text)
 }
 
 // QComboBox selects the first entry added to an empty list and shows it;
-// the field must keep its text and no entry be selected. Later entries
-// change neither.
+// the field must keep its text. Later entries change nothing.
 void MainForm::appendEntry(std::u16string_view selector, std::u16string_view entry)
 {
     auto *combo = qobject_cast<QComboBox *>(control(selector));
-    const bool firstEntry = combo->count() == 0;
     const QString shown = combo->currentText();
     combo->addItem(toQString(entry));
-    if (firstEntry) {
-        combo->setCurrentIndex(-1);
-        combo->setEditText(shown);
-    }
+    if (combo->count() == 1)
+        setControlText(combo, shown);
 }
 
 void MainForm::showMessage(std::u16string_view message)

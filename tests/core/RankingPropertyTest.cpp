@@ -1,0 +1,100 @@
+#include "RankingComposer.h"
+#include "RankingValidator.h"
+#include "SampleSheets.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+
+using namespace tavelin;
+
+namespace {
+
+struct Problem
+{
+    CheckKind kind;
+    std::optional<int> rank;
+
+    friend bool operator==(const Problem &, const Problem &) = default;
+};
+
+// The three rules as a person would state them.
+std::optional<Problem> firstProblem(const RankingSheet &sheet)
+{
+    if (sheet.title.empty())
+        return Problem {CheckKind::TitleMissing, std::nullopt};
+    for (int rank = 1; rank <= 12; ++rank) {
+        if (sheet.pick(rank) == u"-请选择-")
+            return Problem {CheckKind::RankNotChosen, rank};
+    }
+    for (int lower = 1; lower <= 11; ++lower) {
+        for (int higher = lower + 1; higher <= 12; ++higher) {
+            if (sheet.pick(lower) == sheet.pick(higher))
+                return Problem {CheckKind::RankRepeated, lower};
+        }
+    }
+    return std::nullopt;
+}
+
+std::u16string expectedText(const RankingSheet &sheet)
+{
+    const std::array<std::u16string, 12> ordinals
+        = {u"一", u"二", u"三", u"四", u"五", u"六", u"七", u"八", u"九", u"十", u"十一", u"十二"};
+    std::u16string text = u"【" + sheet.title + u"】";
+    for (int rank = 1; rank <= 12; ++rank)
+        text += std::u16string(rank > 1 ? u"  第" : u"第") + ordinals[rank - 1] + u"名：" + sheet.pick(rank);
+    return text + u"。";
+}
+
+// Few pieces, so that placeholders, repeats, empty texts, NULs and lone
+// surrogates turn up often.
+class RandomSheets
+{
+public:
+    RankingSheet next()
+    {
+        RankingSheet sheet = tavelin::testing::catalogueOrderSheet(oneIn(10) ? u"" : text());
+        const int changes = pick(4);
+        for (int i = 0; i < changes; ++i)
+            sheet.pick(pick(12) + 1) = text();
+        return sheet;
+    }
+
+private:
+    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_random); }
+    bool oneIn(int count) { return pick(count) == 0; }
+    std::u16string text()
+    {
+        static const std::array<std::u16string, 7> pieces = {u"",
+                                                             u"-请选择-",
+                                                             u"水瓶座",
+                                                             u"摩羯座",
+                                                             std::u16string(1, u'\0'),
+                                                             std::u16string(1, char16_t(0xD800)),
+                                                             std::u16string(1, char16_t(0xDFFF))};
+        std::u16string text = pieces[static_cast<std::size_t>(pick(pieces.size()))];
+        return oneIn(3) ? text + pieces[static_cast<std::size_t>(pick(pieces.size()))] : text;
+    }
+
+    std::mt19937 m_random {20261207};
+};
+
+} // namespace
+
+TEST(RankingProperties, RandomSheetsFollowTheRulesAndTheFormat)
+{
+    RandomSheets sheets;
+    int composed = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const RankingSheet sheet = sheets.next();
+        const auto failure = RankingValidator::validate(sheet);
+        const auto problem = firstProblem(sheet);
+        ASSERT_EQ(failure ? std::optional(Problem {failure->kind, failure->rank}) : std::nullopt, problem);
+        if (!problem) {
+            ASSERT_EQ(RankingComposer::compose(sheet), expectedText(sheet));
+            ++composed;
+        }
+    }
+    EXPECT_GT(composed, 2000) << "too few sheets reached the composer";
+}

@@ -1,0 +1,33 @@
+#include "ApplicationSetup.h"
+
+#include "ControlTable.h"
+#include "QtText.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace tavelin::qt {
+
+namespace {
+
+void installChineseQtTranslation(QApplication &application)
+{
+    auto *translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+} // namespace
+
+void setUpApplication(QApplication &application)
+{
+    QApplication::setApplicationName(toQString(ui::mainForm().title));
+    installChineseQtTranslation(application);
+}
+
+} // namespace tavelin::qt
