@@ -1,0 +1,22 @@
+#pragma once
+
+#include "FormOperations.h"
+
+namespace tavelin::web {
+
+// The window of the tool as a page: the controls live in the document, which
+// holds all the state, so this is only a view of it for the handlers.
+class WebMainForm : public ui::FormOperations
+{
+public:
+    std::u16string text(std::u16string_view control) const override;
+    void setText(std::u16string_view control, std::u16string_view text) override;
+    void appendEntry(std::u16string_view selector, std::u16string_view entry) override;
+    void showMessage(std::u16string_view message) override;
+};
+
+// Builds the form in the page from the control table, runs Form_Load and
+// puts the focus in the title box.
+void showMainForm();
+
+} // namespace tavelin::web
