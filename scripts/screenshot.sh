@@ -2,8 +2,44 @@
 # Opens Tavelin under a virtual X server and saves a picture of its window.
 #   scripts/screenshot.sh [output.png] [scale]     the Qt build, at QT_SCALE_FACTOR=scale
 #   scripts/screenshot.sh --windows [output.png]   Tavelin.exe under Wine
+#   scripts/screenshot.sh --web [output-prefix]      the page in headless Chromium, at a
+#                                                   desktop size and at a phone's width
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = --web ]; then
+    page=build/web/ui/web/tavelin.html
+    prefix=$(realpath -m "${2:-docs/tavelin-web}")
+    [ -e "$page" ] || { cmake --preset web >/dev/null && cmake --build --preset web; }
+    mkdir -p "$(dirname "$prefix")"
+    /usr/bin/python3 - "$(realpath "$page")" "$prefix" <<'EOF'
+import sys, tempfile
+from pathlib import Path
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+page, prefix = Path(sys.argv[1]).as_uri(), sys.argv[2]
+screens = {"": (800, 560, 1, False), "-phone": (390, 844, 2, True)}
+with tempfile.TemporaryDirectory() as profile:
+    options = webdriver.ChromeOptions()
+    for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--hide-scrollbars",
+                 "--disable-background-networking", f"--user-data-dir={profile}"]:
+        options.add_argument(flag)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        for suffix, (width, height, scale, mobile) in screens.items():
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                   {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
+            driver.get(page)
+            WebDriverWait(driver, 20).until(lambda d: d.execute_script("return !!document.getElementById('bt1')"))
+            driver.save_screenshot(f"{prefix}{suffix}.png")
+            print(f"saved {prefix}{suffix}.png")
+    finally:
+        driver.quit()
+EOF
+    exit
+fi
 
 if [ "${1:-}" = --windows ]; then
     shift
