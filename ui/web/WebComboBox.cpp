@@ -30,6 +30,7 @@ val createField(const ui::ControlSpec &row)
     setAttribute(field, "aria-controls", toJs(listId(row.name)));
     setAttribute(field, "aria-label", toJs(row.accessibleName));
     field.set("value", toJs(row.text));
+    listen(field, "blur", "tavelinCloseList");
     return field;
 }
 
@@ -111,9 +112,7 @@ val createComboBox(const ui::ControlSpec &row)
 {
     val box = createElement("div");
     box.set("className", val("combo"));
-    val field = createField(row);
-    listen(field, "blur", "tavelinCloseList");
-    box.call<void>("append", field, createListButton(row), createList(row));
+    box.call<void>("append", createField(row), createListButton(row), createList(row));
     return box;
 }
 
