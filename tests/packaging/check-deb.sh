@@ -1,40 +1,35 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree and checks what it holds and
-# what it asks for:  check-deb.sh BUILD_DIR
+# Builds the Debian package from a build tree, as a packager would, and
+# checks what it holds, what it asks for and what lintian says of it:
+#   check-deb.sh BUILD_DIR VERSION
 set -euo pipefail
-build=$1
+build=$1 version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+cmake -DTAVELIN_PACKAGE_CONTACT="Test Packager <packager@example.org>" "$build" >/dev/null
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
-deb=$(ls "$work"/tavelin_1.00_*.deb)
-passes=0
-failures=0
+deb=$work/tavelin_${version}_amd64.deb
+passed=0 failed=0
 expect() { # description, then a command that must succeed
     local what=$1
     shift
-    if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
+    if "$@"; then passed=$((passed + 1)); else echo "FAILED: $what"; failed=$((failed + 1)); fi
 }
 
 files=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for path in ./usr/bin/tavelin \
-    ./usr/share/applications/org.tavelin.Tavelin.desktop \
-    ./usr/share/metainfo/org.tavelin.Tavelin.metainfo.xml \
-    ./usr/share/icons/hicolor/48x48/apps/org.tavelin.Tavelin.png \
-    ./usr/share/icons/hicolor/256x256/apps/org.tavelin.Tavelin.png; do
+for path in ./usr/bin/tavelin ./usr/share/applications/org.tavelin.Tavelin.desktop \
+    ./usr/share/metainfo/org.tavelin.Tavelin.metainfo.xml ./usr/share/icons/hicolor/256x256/apps/org.tavelin.Tavelin.png \
+    ./usr/share/man/zh_CN/man1/tavelin.1.gz; do
     expect "holds $path" grep -qxF "$path" <<<"$files"
 done
-expect "installs nothing outside /usr" bash -c '! grep -v "^\./usr" <<<"$1" | grep -q .' _ "$files"
+expect "depends on Qt widgets and the C++ runtime" grep -q 'libqt6widgets6.*libstdc++6\|libstdc++6.*libqt6widgets6' \
+    <<<"$(dpkg-deb --field "$deb" Depends)"
+expect "recommends a Chinese font, Qt's texts, fcitx5 and Wayland" test "$(dpkg-deb --field "$deb" Recommends)" = \
+    "fonts-noto-cjk | fonts-wqy-microhei, qt6-translations-l10n, fcitx5-frontend-qt6, qt6-wayland"
+lintian --allow-root --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || true
+expect "lintian reports nothing" test ! -s "$work/lintian.log"
+cat "$work/lintian.log"
 
-field() { dpkg-deb --field "$deb" "$1"; }
-expect "package name" test "$(field Package)" = tavelin
-expect "version 1.00" test "$(field Version)" = 1.00
-expect "depends on Qt widgets (from shlibdeps)" grep -q 'libqt6widgets6' <<<"$(field Depends)"
-expect "depends on the platform plugins" grep -q "qt6-qpa-plugins" <<<"$(field Depends)"
-expect "depends on the C++ runtime (from shlibdeps)" grep -q 'libstdc++6' <<<"$(field Depends)"
-expect "recommends a Chinese font" grep -q 'fonts-noto-cjk | fonts-wqy-microhei' <<<"$(field Recommends)"
-expect "recommends Qt's translations" grep -q 'qt6-translations-l10n' <<<"$(field Recommends)"
-expect "recommends the fcitx5 frontend" grep -q 'fcitx5-frontend-qt6' <<<"$(field Recommends)"
-
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,20 @@
+# This version's entry in CHANGELOG.md: its date, for the AppStream data and
+# the manual pages, and its items, for the Debian changelog.
+file(STRINGS ${PROJECT_SOURCE_DIR}/CHANGELOG.md changelog_lines ENCODING UTF-8)
+set(in_entry FALSE)
+foreach(line IN LISTS changelog_lines)
+    if(line MATCHES "^## ([^ ]+) \\(([0-9-]+)\\)")
+        set(in_entry FALSE)
+        if(CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+            set(in_entry TRUE)
+            set(TAVELIN_RELEASE_DATE ${CMAKE_MATCH_2})
+        endif()
+    elseif(in_entry AND line MATCHES "^- (.*)")
+        list(APPEND TAVELIN_RELEASE_CHANGES "${CMAKE_MATCH_1}")
+    elseif(in_entry AND line MATCHES "^  (.*)") # an item's next line
+        list(APPEND TAVELIN_RELEASE_CHANGES "  ${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+if(NOT TAVELIN_RELEASE_DATE)
+    message(FATAL_ERROR "CHANGELOG.md has no entry for version ${PROJECT_VERSION}")
+endif()
