@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Draws the program icon: a dark-blue night sky with white and yellow stars.
 
-Writes tavelin.png (48 x 48, 24-bit), tavelin.ico (the same picture as a
-24-bit icon for the Windows executable) and larger PNGs rendered from the same
-design for desktop themes. Standard library only; run it again after changing
+Writes tavelin.png (48 x 48, 24-bit), tavelin.ico (the picture at the sizes
+Windows asks for: 16 to 48 pixels as 24-bit bitmaps, 256 as PNG) and larger
+PNGs rendered from the same design for desktop themes. Standard library only; run it again after changing
 the design and commit what it writes.
 """
 
@@ -104,7 +104,10 @@ def png_bytes(rows):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
-def ico_bytes(rows):
+ICO_SIZES = (16, 20, 24, 32, 48, 256)
+
+
+def ico_bitmap(rows):
     size = len(rows)
     colour_stride = (size * 3 + 3) & ~3
     mask_stride = ((size + 31) // 32) * 4
@@ -113,20 +116,28 @@ def ico_bytes(rows):
         line = bytes(c for r, g, b in row for c in (b, g, r))
         pixels += line + b"\x00" * (colour_stride - len(line))
     mask = b"\x00" * (mask_stride * size)  # fully opaque
-    bitmap = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 24, 0, len(pixels) + len(mask), 0, 0, 0, 0)
-    image = bitmap + pixels + mask
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", size, size, 0, 0, 1, 24, len(image), 6 + 16)
-    return directory + entry + image
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 24, 0, len(pixels) + len(mask), 0, 0, 0, 0)
+    return header + pixels + mask
+
+
+def ico_bytes(renders):
+    """renders maps each size to its rows; 256 is stored as PNG, as Windows expects."""
+    images = [png_bytes(renders[size]) if size == 256 else ico_bitmap(renders[size]) for size in ICO_SIZES]
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for size, image in zip(ICO_SIZES, images):
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 24, len(image), offset)
+        offset += len(image)
+    return directory + b"".join(images)
 
 
 def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent
-    base = render(48)
-    (out / "tavelin.png").write_bytes(png_bytes(base))
-    (out / "tavelin.ico").write_bytes(ico_bytes(base))
+    renders = {size: render(size) for size in sorted(set(ICO_SIZES) | {64, 128})}
+    (out / "tavelin.png").write_bytes(png_bytes(renders[48]))
+    (out / "tavelin.ico").write_bytes(ico_bytes(renders))
     for size in (64, 128, 256):
-        (out / f"tavelin-{size}.png").write_bytes(png_bytes(render(size)))
+        (out / f"tavelin-{size}.png").write_bytes(png_bytes(renders[size]))
 
 
 if __name__ == "__main__":

@@ -2,11 +2,11 @@
 
 #include "ControlTable.h"
 #include "FormOperations.h"
+#include "Win32Dpi.h"
 #include "Win32MessageBox.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <vector>
 
 namespace tavelin::win32 {
@@ -18,8 +18,9 @@ class MainForm : private ui::FormOperations
 {
 public:
     // Creates the window and its controls and runs the load handler; the
-    // window is not shown yet.
-    explicit MainForm(HICON icon = nullptr);
+    // window is not shown yet. If Windows cannot create it, handle() is null.
+    explicit MainForm(HICON icon = nullptr, HICON smallIcon = nullptr,
+                      const DpiFunctions &dpi = DpiFunctions::fromSystem());
     ~MainForm() override;
     MainForm(const MainForm &) = delete;
     MainForm &operator=(const MainForm &) = delete;
@@ -34,6 +35,7 @@ private:
     {
         const ui::ControlSpec *row;
         HWND window;
+        HWND caption = nullptr; // the static text that names it, if any
     };
 
     std::u16string text(std::u16string_view control) const override;
@@ -42,20 +44,24 @@ private:
     void showMessage(std::u16string_view message) override;
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void onCommand(int id, int notification);
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(WPARAM wParam, HWND source);
+    void pressFocusedButton();
     LRESULT colourStatic(HDC dc, HWND label);
     void onActivate(bool active);
     void moveFocus(WPARAM target, bool targetIsWindow);
+    void onDpiChanged(UINT dpi, const RECT &suggested);
 
     void createControls();
-    void arrangeTabOrder();
+    void linkCaptions();
+    void arrangeZOrder();
     void fitToDpi(UINT dpi);
     void applyFont(UINT dpi);
-    HWND roleControl(ui::ControlRole role) const;
-    HWND findControl(const std::function<bool(const ui::ControlSpec &)> &matches) const;
+    const Control *find(std::u16string_view name) const;
+    const Control *find(HWND window) const;
 
     HWND m_window = nullptr;
+    DpiFunctions m_dpi;
     std::vector<Control> m_controls;
     HFONT m_font = nullptr;
     HWND m_focusToRestore = nullptr;
