@@ -23,6 +23,7 @@ test_packages=(
 
 bench_packages=(
     libbenchmark-dev xvfb xauth python3
+    emscripten nodejs chromium chromium-driver python3-selenium
 )
 
 case "${1:-run}" in
