@@ -17,8 +17,8 @@ std::u16string listId(std::u16string_view fieldId)
     return std::u16string(fieldId) + u"-list";
 }
 
-// No completion, no autofill and no key handling: the field keeps exactly
-// what was typed or committed by an input method, and Enter does nothing.
+// No completion and no autofill: the field keeps exactly what was typed or
+// committed by an input method. Its keys only open, walk and close the list.
 val createField(const ui::ControlSpec &row)
 {
     val field = createElement("input");
@@ -31,6 +31,8 @@ val createField(const ui::ControlSpec &row)
     setAttribute(field, "aria-label", toJs(row.accessibleName));
     field.set("value", toJs(row.text));
     listen(field, "blur", "tavelinCloseList");
+    listen(field, "keydown", "tavelinFieldKeyDown");
+    listen(field, "input", "tavelinFieldEdited");
     return field;
 }
 
@@ -56,7 +58,7 @@ val createList(const ui::ControlSpec &row)
     setAttribute(list, "role", val("listbox"));
     setAttribute(list, "aria-label", toJs(row.accessibleName));
     listen(list, "mousedown", "tavelinKeepFocus");
-    listen(list, "click", "tavelinChooseOption");
+    listen(list, "click", "tavelinOptionClicked");
     return list;
 }
 
@@ -70,8 +72,48 @@ val partOf(const val &box, const char *selector)
     return box.call<val>("querySelector", val(selector));
 }
 
+bool isListOpen(const val &box)
+{
+    return !partOf(box, "[role=listbox]")["hidden"].as<bool>();
+}
+
+val activeOption(const val &box)
+{
+    return partOf(box, "[aria-selected=true]");
+}
+
+// The field keeps the focus; the active option is announced through it and
+// shown highlighted. A null option leaves none active.
+void setActiveOption(const val &box, val option)
+{
+    val field = partOf(box, "[role=combobox]");
+    if (val previous = activeOption(box); !previous.isNull())
+        previous.call<void>("removeAttribute", val("aria-selected"));
+    if (option.isNull()) {
+        field.call<void>("removeAttribute", val("aria-activedescendant"));
+        return;
+    }
+    setAttribute(option, "aria-selected", val("true"));
+    setAttribute(field, "aria-activedescendant", option["id"]);
+    val nearest = val::object();
+    nearest.set("block", val("nearest"));
+    option.call<void>("scrollIntoView", nearest);
+}
+
+// Down from no active option goes to the first, Up to the last; both stop
+// at the ends.
+void moveActiveOption(const val &box, bool down)
+{
+    const val active = activeOption(box);
+    const val next = active.isNull() ? partOf(box, "[role=listbox]")[down ? "firstElementChild" : "lastElementChild"]
+                                     : active[down ? "nextElementSibling" : "previousElementSibling"];
+    if (!next.isNull())
+        setActiveOption(box, next);
+}
+
 void setListOpen(const val &box, bool open)
 {
+    setActiveOption(box, val::null());
     partOf(box, "[role=listbox]").set("hidden", !open);
     for (val part : {partOf(box, "[role=combobox]"), partOf(box, "button")})
         setAttribute(part, "aria-expanded", val(open ? "true" : "false"));
@@ -87,18 +129,74 @@ void keepFocus(val event)
 void toggleList(val event)
 {
     const val box = boxOf(event["currentTarget"]);
-    setListOpen(box, partOf(box, "[role=listbox]")["hidden"].as<bool>());
+    setListOpen(box, !isListOpen(box));
     partOf(box, "[role=combobox]").call<void>("focus");
 }
 
-void chooseOption(val event)
+// The field takes the entry's text as it is, and the list closes.
+void choose(const val &option)
 {
-    const val option = event["target"].call<val>("closest", val("[role=option]"));
     if (option.isNull())
         return;
     const val box = boxOf(option);
     partOf(box, "[role=combobox]").set("value", option["textContent"]);
     setListOpen(box, false);
+}
+
+void optionClicked(val event)
+{
+    choose(event["target"].call<val>("closest", val("[role=option]")));
+}
+
+// With the list closed, Down and Alt+Down open it; every other key is the
+// browser's, so Enter does nothing.
+bool keyWithListClosed(const val &box, const std::string &key)
+{
+    if (key != "ArrowDown")
+        return false;
+    setListOpen(box, true);
+    return true;
+}
+
+// With the list open, Down and Up move the active option, Enter chooses it,
+// and Escape and Alt+Up close the list.
+bool keyWithListOpen(const val &box, const std::string &key, bool alt)
+{
+    if (key == "ArrowDown" && !alt)
+        moveActiveOption(box, true);
+    else if (key == "ArrowUp" && !alt)
+        moveActiveOption(box, false);
+    else if (key == "Enter")
+        choose(activeOption(box));
+    else if (key == "Escape" || key == "ArrowUp")
+        setListOpen(box, false);
+    else
+        return false;
+    return true;
+}
+
+// Keys of an input method's composition are its own, and so are those held
+// with Ctrl, Meta or Shift.
+bool isLeftToBrowser(const val &event)
+{
+    return event["isComposing"].as<bool>() || event["keyCode"].as<int>() == 229 || event["ctrlKey"].as<bool>()
+        || event["metaKey"].as<bool>() || event["shiftKey"].as<bool>();
+}
+
+void fieldKeyDown(val event)
+{
+    if (isLeftToBrowser(event))
+        return;
+    const val box = boxOf(event["currentTarget"]);
+    const std::string key = event["key"].as<std::string>();
+    if (isListOpen(box) ? keyWithListOpen(box, key, event["altKey"].as<bool>()) : keyWithListClosed(box, key))
+        event.call<void>("preventDefault");
+}
+
+// Once the user edits the text, Enter must not replace it with an option.
+void fieldEdited(val event)
+{
+    setActiveOption(boxOf(event["currentTarget"]), val::null());
 }
 
 void closeList(val event)
@@ -119,17 +217,21 @@ val createComboBox(const ui::ControlSpec &row)
 void appendOption(const val &field, std::u16string_view entry)
 {
     val option = createElement("li");
+    val list = partOf(boxOf(field), "[role=listbox]");
+    option.set("id", list["id"].as<std::string>() + "-" + std::to_string(list["childElementCount"].as<int>()));
     setAttribute(option, "role", val("option"));
     option.set("textContent", toJs(entry));
-    partOf(boxOf(field), "[role=listbox]").call<void>("append", option);
+    list.call<void>("append", option);
 }
 
 EMSCRIPTEN_BINDINGS(tavelin_combo_box)
 {
     emscripten::function("tavelinKeepFocus", &keepFocus);
     emscripten::function("tavelinToggleList", &toggleList);
-    emscripten::function("tavelinChooseOption", &chooseOption);
+    emscripten::function("tavelinOptionClicked", &optionClicked);
     emscripten::function("tavelinCloseList", &closeList);
+    emscripten::function("tavelinFieldKeyDown", &fieldKeyDown);
+    emscripten::function("tavelinFieldEdited", &fieldEdited);
 }
 
 } // namespace tavelin::web
