@@ -47,16 +47,16 @@ std::u16string expectedText(const RankingSheet &sheet)
     return text + u"。";
 }
 
-// Few pieces, so that placeholders, repeats, empty texts, NULs and lone
-// surrogates turn up often.
+// Few pieces, so that placeholders and near ones, repeats, empty texts,
+// NULs, lone surrogates and texts differing only in case or width turn up
+// often.
 class RandomSheets
 {
 public:
     RankingSheet next()
     {
         RankingSheet sheet = tavelin::testing::catalogueOrderSheet(oneIn(10) ? u"" : text());
-        const int changes = pick(4);
-        for (int i = 0; i < changes; ++i)
+        for (int changes = pick(4); changes > 0; --changes)
             sheet.pick(pick(12) + 1) = text();
         return sheet;
     }
@@ -64,18 +64,21 @@ public:
 private:
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_random); }
     bool oneIn(int count) { return pick(count) == 0; }
-    std::u16string text()
+    std::u16string piece()
     {
-        static const std::array<std::u16string, 7> pieces = {u"",
-                                                             u"-请选择-",
-                                                             u"水瓶座",
-                                                             u"摩羯座",
-                                                             std::u16string(1, u'\0'),
-                                                             std::u16string(1, char16_t(0xD800)),
-                                                             std::u16string(1, char16_t(0xDFFF))};
-        std::u16string text = pieces[static_cast<std::size_t>(pick(pieces.size()))];
-        return oneIn(3) ? text + pieces[static_cast<std::size_t>(pick(pieces.size()))] : text;
+        static const std::array<std::u16string, 10> pieces = {u"",
+                                                              u"-请选择-",
+                                                              u"-请选择- ",
+                                                              u"水瓶座",
+                                                              u"摩羯座",
+                                                              u"a",
+                                                              u"A",
+                                                              std::u16string(1, u'\0'),
+                                                              std::u16string(1, char16_t(0xD800)),
+                                                              std::u16string(1, char16_t(0xDFFF))};
+        return pieces[static_cast<std::size_t>(pick(pieces.size()))];
     }
+    std::u16string text() { return oneIn(3) ? piece() + piece() : piece(); }
 
     std::mt19937 m_random {20261207};
 };
