@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Opens Tavelin under a virtual X server and saves a picture of its window.
 #   scripts/screenshot.sh [output.png] [scale]     the Qt build, at QT_SCALE_FACTOR=scale
-#   scripts/screenshot.sh --windows [output.png]   Tavelin.exe under Wine
+#   scripts/screenshot.sh --windows [output.png] [dpi]   Tavelin.exe under Wine at dpi (96, 144...)
 #   scripts/screenshot.sh --web [output-prefix]      the page in headless Chromium, at a
 #                                                   desktop size and at a phone's width
 set -euo pipefail
@@ -45,7 +45,7 @@ if [ "${1:-}" = --windows ]; then
     shift
     preset=windows
     program=build/windows/app/Tavelin.exe
-    run=(scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program")
+    run=(env TAVELIN_DPI="${2:-96}" scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program")
     default_output=docs/tavelin-windows.png
 else
     preset=release
