@@ -1,4 +1,5 @@
 #include "MainFormHandlers.h"
+#include "ControlTable.h"
 #include "FakeForm.h"
 #include "SampleSheets.h"
 
@@ -14,12 +15,9 @@ namespace {
 const std::vector<std::u16string> twelveSigns = {u"水瓶座", u"双鱼座", u"白羊座", u"金牛座", u"双子座", u"巨蟹座",
                                                  u"狮子座", u"处女座", u"天秤座", u"天蝎座", u"射手座", u"摩羯座"};
 
-const std::u16string combos[] = {u"Combo1", u"Combo2", u"Combo3", u"Combo4",  u"Combo5",  u"Combo6",
-                                 u"Combo7", u"Combo8", u"Combo9", u"Combo10", u"Combo11", u"Combo12"};
-
-const std::u16string &combo(int rank)
+std::u16string combo(int rank)
 {
-    return combos[rank - 1];
+    return std::u16string(selectorName(rank));
 }
 
 class Handlers : public ::testing::Test

@@ -52,9 +52,8 @@ void composeAndCommit(QWidget *target, const QString &preedit, const QString &co
 QString focusedControl()
 {
     QWidget *focused = QApplication::focusWidget();
-    if (focused && qobject_cast<QComboBox *>(focused->parentWidget()))
-        focused = focused->parentWidget();
-    return focused ? focused->objectName() : QString();
+    auto *combo = qobject_cast<QComboBox *>(focused->parentWidget());
+    return combo ? combo->objectName() : focused->objectName();
 }
 
 QString accessibleName(QWidget *widget)
@@ -62,20 +61,15 @@ QString accessibleName(QWidget *widget)
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
-// The rows that differ between two pictures of the same size.
+// From the first to the last row that differs between two pictures.
 int inkHeight(const QImage &with, const QImage &without)
 {
-    int top = -1, bottom = -1;
+    QList<int> rows;
     for (int y = 0; y < with.height(); ++y) {
-        for (int x = 0; x < with.width(); ++x) {
-            if (with.pixel(x, y) != without.pixel(x, y)) {
-                top = top < 0 ? y : top;
-                bottom = y;
-                break;
-            }
-        }
+        if (with.copy(0, y, with.width(), 1) != without.copy(0, y, with.width(), 1))
+            rows << y;
     }
-    return top < 0 ? 0 : bottom - top + 1;
+    return rows.isEmpty() ? 0 : rows.last() - rows.first() + 1;
 }
 
 // How tall a text's ink is when nothing clips it.
@@ -91,6 +85,21 @@ int unclippedInkHeight(const QString &text, const QFont &font, qreal pixelRatio)
     return inkHeight(written, blank);
 }
 
+// Every control where the layout puts it, in logical pixels.
+const QList<std::pair<QString, QRect>> places = {
+    {u"Label1"_qs, {24, 24, 121, 17}},     {u"Text1"_qs, {160, 24, 153, 18}},     {u"Label2"_qs, {344, 24, 65, 17}},
+    {u"Label3(0)"_qs, {24, 72, 49, 17}},   {u"Combo1"_qs, {88, 72, 73, 20}},      {u"Label3(7)"_qs, {176, 72, 49, 17}},
+    {u"Combo2"_qs, {240, 72, 73, 20}},     {u"Label3(6)"_qs, {336, 72, 49, 17}},  {u"Combo3"_qs, {400, 72, 73, 20}},
+    {u"Label3(11)"_qs, {24, 112, 49, 17}}, {u"Combo4"_qs, {88, 112, 73, 20}},     {u"Label3(5)"_qs, {176, 112, 49, 17}},
+    {u"Combo5"_qs, {240, 112, 73, 20}},    {u"Label3(4)"_qs, {336, 112, 49, 17}}, {u"Combo6"_qs, {400, 112, 73, 20}},
+    {u"Label3(10)"_qs, {24, 152, 49, 17}}, {u"Combo7"_qs, {88, 152, 73, 20}},     {u"Label3(3)"_qs, {176, 152, 49, 17}},
+    {u"Combo8"_qs, {240, 152, 73, 20}},    {u"Label3(2)"_qs, {336, 152, 49, 17}}, {u"Combo9"_qs, {400, 152, 73, 20}},
+    {u"Label3(9)"_qs, {24, 192, 49, 17}},  {u"Combo10"_qs, {88, 192, 73, 20}},    {u"Label3(1)"_qs, {176, 192, 65, 17}},
+    {u"Combo11"_qs, {240, 192, 73, 20}},   {u"Label3(8)"_qs, {336, 192, 65, 17}}, {u"Combo12"_qs, {400, 192, 73, 20}},
+    {u"Label4"_qs, {32, 232, 17, 96}},     {u"Text3"_qs, {56, 232, 417, 57}},     {u"bt1"_qs, {128, 296, 81, 25}},
+    {u"bt2"_qs, {296, 296, 81, 25}},       {u"Text2"_qs, {32, 336, 441, 129}},
+};
+
 } // namespace
 
 class MainFormTest : public QObject
@@ -98,239 +107,194 @@ class MainFormTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        m_messages.clear();
+        m_form = new MainForm;
+        m_form->setMessagePresenter([this](QWidget *, const QString &message) { m_messages << message; });
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+    }
+
     void cleanup() { delete m_form; }
 
-    void windowControlsAndCaptions();
-    void tabAndShiftTabWalkTheFocusOrder();
-    void typedAndComposedTextReachesTheOutputAsTyped();
-    void pastedHundredThousandCharactersComeOutWhole();
-    void onlyAFocusedButtonTakesEnterAndSpace();
-    void resetLeavesNoEntrySelected();
-    void realMessageBoxIsModalPlainAndChinese();
-    void inputControlsAreNamedAfterTheirCaptions();
-    void oneLineFieldsShowWholeGlyphs();
+    void windowControlsAndCaptions()
+    {
+        QCOMPARE(m_form->windowTitle(), u"Tavelin"_qs);
+        QCOMPARE(m_form->size(), QSize(501, 478));
+        QCOMPARE(m_form->grab().size(), QSize(501, 478) * m_form->devicePixelRatio());
+        QVERIFY(m_form->windowFlags() & Qt::WindowMaximizeButtonHint);
+        m_form->resize(900, 700); // the gained space stays empty
+
+        for (const auto &[name, place] : places)
+            QCOMPARE(find(name)->geometry(), place);
+
+        QStringList shown;
+        for (QLabel *label : m_form->findChildren<QLabel *>()) {
+            shown << label->text();
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+            const bool stacked = label->objectName() == u"Label4"_qs;
+            QVERIFY2(stacked ? label->fontMetrics().lineSpacing() * 5 <= label->height()
+                             : label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName() + u" does not show its whole caption"_qs));
+        }
+        QCOMPARE(shown.join(u'|'),
+                 u"请输入排行榜的名字：|* 必填|第一名：|第二名：|第三名：|第四名：|第五名：|第六名：|"
+                 u"第七名：|第八名：|第九名：|第十名：|第十一名：|第十二名：|自\n定\n义\n文\n本"_qs);
+        QCOMPARE(find<QLabel>(u"Label2"_qs)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(find<QPushButton>(u"bt1"_qs)->text(), u"生成排行榜"_qs);
+        QCOMPARE(find<QPushButton>(u"bt2"_qs)->text(), u"重置"_qs);
+    }
+
+    void tabAndShiftTabWalkTheFocusOrder()
+    {
+        const QStringList order
+            = {u"Text1"_qs,  u"Text2"_qs,   u"bt1"_qs,     u"bt2"_qs,     u"Combo1"_qs, u"Combo2"_qs,
+               u"Combo3"_qs, u"Combo4"_qs,  u"Combo5"_qs,  u"Combo6"_qs,  u"Combo7"_qs, u"Combo8"_qs,
+               u"Combo9"_qs, u"Combo10"_qs, u"Combo11"_qs, u"Combo12"_qs, u"Text3"_qs,  u"Text1"_qs};
+        QStringList forward = {focusedControl()};
+        QStringList backward = {focusedControl()};
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << focusedControl();
+        }
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            backward.prepend(focusedControl());
+        }
+        QCOMPARE(forward, order);
+        QCOMPARE(backward, order);
+    }
+
+    void typedAndComposedTextReachesTheOutputAsTyped()
+    {
+        for (int rank = 1; rank <= 12; ++rank)
+            chooseWithArrowKeys(rank, rank);
+        auto *title = find<QLineEdit>(u"Text1"_qs);
+        title->setFocus();
+        composeAndCommit(title, u"benzhou"_qs, u"本周"_qs);
+        typeText(title, u"运势"_qs);
+        QTest::keyClick(title, Qt::Key_Return);
+
+        auto *combo = find<QComboBox>(u"Combo3"_qs);
+        combo->lineEdit()->setFocus();
+        combo->lineEdit()->selectAll();
+        typeText(combo->lineEdit(), u"白"_qs);
+        QCOMPARE(combo->currentText(), u"白"_qs); // not completed to 白羊座
+        composeAndCommit(combo->lineEdit(), u"yang"_qs, u"羊"_qs);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Enter);
+        QCOMPARE(combo->count(), 12);
+
+        auto *custom = find<QPlainTextEdit>(u"Text3"_qs);
+        custom->setFocus();
+        composeAndCommit(custom, u"di"_qs, u"第"_qs);
+        QTest::keyClick(custom, Qt::Key_Return);
+        typeText(custom, u"二"_qs);
+        QTest::keyClick(custom, Qt::Key_Return, Qt::ShiftModifier);
+        typeText(custom, u"行"_qs);
+        QTest::keyClick(custom, Qt::Key_Tab);
+        QCOMPARE(focusedControl(), u"Text1"_qs);
+        QVERIFY2(m_messages.isEmpty() && output().isEmpty(), "Enter pressed a button");
+
+        click(u"bt1"_qs);
+        QCOMPARE(output(), QString(ranking).replace(u"白羊座"_qs, u"白羊"_qs) + u"第\n二\n行"_qs);
+    }
+
+    void pastedHundredThousandCharactersComeOutWhole()
+    {
+        for (int rank = 1; rank <= 12; ++rank)
+            chooseWithArrowKeys(rank, rank);
+        const QString title(100000, u'榜'), pick = QString(100000, u'x') + u'1', custom = QString(100000, u'文');
+        paste(find<QLineEdit>(u"Text1"_qs), title);
+        paste(find<QComboBox>(u"Combo1"_qs)->lineEdit(), pick);
+        paste(find<QPlainTextEdit>(u"Text3"_qs), custom);
+        click(u"bt1"_qs);
+        QVERIFY(m_messages.isEmpty());
+        QVERIFY(output() == u'【' + title + u"】第一名："_qs + pick + ranking.mid(13) + custom);
+    }
+
+    void onlyAFocusedButtonTakesEnterAndSpace()
+    {
+        auto *generate = find<QPushButton>(u"bt1"_qs);
+        QVERIFY(!generate->isDefault() && !find<QPushButton>(u"bt2"_qs)->isDefault());
+        generate->setFocus();
+        QTest::keyClick(generate, Qt::Key_Return);
+        QTest::keyClick(generate, Qt::Key_Space);
+        QCOMPARE(m_messages, QStringList({u"请填写排行榜标题！"_qs, u"请填写排行榜标题！"_qs}));
+    }
+
+    void resetLeavesNoEntrySelected()
+    {
+        chooseWithArrowKeys(1, 3);
+        QCOMPARE(find<QComboBox>(u"Combo1"_qs)->currentText(), u"白羊座"_qs);
+        click(u"bt2"_qs);
+        QCOMPARE(find<QComboBox>(u"Combo1"_qs)->currentText(), u"-请选择-"_qs);
+        chooseWithArrowKeys(1, 1);
+        QCOMPARE(find<QComboBox>(u"Combo1"_qs)->currentText(), u"水瓶座"_qs);
+    }
+
+    void realMessageBoxIsModalPlainAndChinese()
+    {
+        m_form->setMessagePresenter(tavelin::qt::showModalMessage);
+        typeText(find<QLineEdit>(u"Text1"_qs), u"<b>榜</b>"_qs);
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box && box->parentWidget() == m_form && box->icon() == QMessageBox::NoIcon);
+            seen << box->windowTitle() << box->text() << QString::number(box->textFormat());
+            for (QAbstractButton *button : box->buttons())
+                seen << button->text().remove(u'&') << QString::number(button->icon().isNull());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        click(u"bt1"_qs);
+        QCOMPARE(seen, QStringList({u"Tavelin"_qs, u"请选择排名第一的星座！"_qs, u"0"_qs, u"确定"_qs, u"1"_qs}));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Linux screen readers take an editable combo's name from its labelled-by
+    // relation, and the field inside it, which has the focus, carries it too.
+    void inputControlsAreNamedAfterTheirCaptions()
+    {
+        QCOMPARE(accessibleName(find(u"Text1"_qs)), u"排行榜的名字"_qs);
+        QCOMPARE(accessibleName(find(u"Text3"_qs)), u"自定义文本"_qs);
+        QCOMPARE(accessibleName(find(u"Text2"_qs)), u"生成的排行榜"_qs);
+        auto *combo = find<QComboBox>(u"Combo12"_qs);
+        QCOMPARE(accessibleName(combo->lineEdit()), u"第十二名"_qs);
+        const auto labels = QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty() && labels.first().first->text(QAccessible::Name) == u"第十二名："_qs);
+    }
+
+    void oneLineFieldsShowWholeGlyphs()
+    {
+        const QString text = u"gjpqy国"_qs;
+        find(u"bt2"_qs)->setFocus(); // no cursor in the pictures
+        for (QLineEdit *field : {find<QLineEdit>(u"Text1"_qs), find<QComboBox>(u"Combo5"_qs)->lineEdit()}) {
+            field->clear();
+            const QImage empty = field->grab().toImage();
+            typeText(field, text);
+            QCOMPARE(inkHeight(field->grab().toImage(), empty),
+                     unclippedInkHeight(text, field->font(), m_form->devicePixelRatio()));
+        }
+    }
 
 private:
     template <typename T = QWidget> T *find(const QString &name) const { return m_form->findChild<T *>(name); }
     void click(const QString &button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
-    void chooseWithArrowKeys(int rank, int entry);
+    // Down from no selection: the first press picks the first entry.
+    void chooseWithArrowKeys(int rank, int entry)
+    {
+        QWidget *field = find<QComboBox>(u"Combo%1"_qs.arg(rank))->lineEdit();
+        field->setFocus();
+        for (int i = 0; i < entry; ++i)
+            QTest::keyClick(field, Qt::Key_Down);
+    }
     // As the handlers read it, with no line break of Qt's own left in it.
     QString output() const { return tavelin::qt::controlText(find(u"Text2"_qs)); }
 
     MainForm *m_form = nullptr;
     QStringList m_messages;
 };
-
-void MainFormTest::init()
-{
-    m_messages.clear();
-    m_form = new MainForm;
-    m_form->setMessagePresenter([this](QWidget *, const QString &message) { m_messages << message; });
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_form));
-}
-
-// Down from no selection: the first press picks the first entry.
-void MainFormTest::chooseWithArrowKeys(int rank, int entry)
-{
-    QWidget *field = find<QComboBox>(u"Combo%1"_qs.arg(rank))->lineEdit();
-    field->setFocus();
-    for (int i = 0; i < entry; ++i)
-        QTest::keyClick(field, Qt::Key_Down);
-}
-
-void MainFormTest::windowControlsAndCaptions()
-{
-    QCOMPARE(m_form->windowTitle(), u"Tavelin"_qs);
-    QCOMPARE(m_form->size(), QSize(501, 478));
-    QCOMPARE(m_form->grab().size(), QSize(501, 478) * m_form->devicePixelRatio());
-    QVERIFY(m_form->windowFlags() & Qt::WindowMaximizeButtonHint);
-    m_form->resize(900, 700); // the gained space stays empty
-
-    const QList<std::pair<QString, QRect>> places = {
-        {u"Label1"_qs, {24, 24, 121, 17}},   {u"Text1"_qs, {160, 24, 153, 18}},
-        {u"Label2"_qs, {344, 24, 65, 17}},   {u"Label3(0)"_qs, {24, 72, 49, 17}},
-        {u"Combo1"_qs, {88, 72, 73, 20}},    {u"Label3(7)"_qs, {176, 72, 49, 17}},
-        {u"Combo2"_qs, {240, 72, 73, 20}},   {u"Label3(6)"_qs, {336, 72, 49, 17}},
-        {u"Combo3"_qs, {400, 72, 73, 20}},   {u"Label3(11)"_qs, {24, 112, 49, 17}},
-        {u"Combo4"_qs, {88, 112, 73, 20}},   {u"Label3(5)"_qs, {176, 112, 49, 17}},
-        {u"Combo5"_qs, {240, 112, 73, 20}},  {u"Label3(4)"_qs, {336, 112, 49, 17}},
-        {u"Combo6"_qs, {400, 112, 73, 20}},  {u"Label3(10)"_qs, {24, 152, 49, 17}},
-        {u"Combo7"_qs, {88, 152, 73, 20}},   {u"Label3(3)"_qs, {176, 152, 49, 17}},
-        {u"Combo8"_qs, {240, 152, 73, 20}},  {u"Label3(2)"_qs, {336, 152, 49, 17}},
-        {u"Combo9"_qs, {400, 152, 73, 20}},  {u"Label3(9)"_qs, {24, 192, 49, 17}},
-        {u"Combo10"_qs, {88, 192, 73, 20}},  {u"Label3(1)"_qs, {176, 192, 65, 17}},
-        {u"Combo11"_qs, {240, 192, 73, 20}}, {u"Label3(8)"_qs, {336, 192, 65, 17}},
-        {u"Combo12"_qs, {400, 192, 73, 20}}, {u"Label4"_qs, {32, 232, 17, 96}},
-        {u"Text3"_qs, {56, 232, 417, 57}},   {u"bt1"_qs, {128, 296, 81, 25}},
-        {u"bt2"_qs, {296, 296, 81, 25}},     {u"Text2"_qs, {32, 336, 441, 129}},
-    };
-    for (const auto &[name, place] : places)
-        QCOMPARE(find(name)->geometry(), place);
-
-    const QStringList captions = {u"请输入排行榜的名字："_qs,
-                                  u"* 必填"_qs,
-                                  u"第一名："_qs,
-                                  u"第二名："_qs,
-                                  u"第三名："_qs,
-                                  u"第四名："_qs,
-                                  u"第五名："_qs,
-                                  u"第六名："_qs,
-                                  u"第七名："_qs,
-                                  u"第八名："_qs,
-                                  u"第九名："_qs,
-                                  u"第十名："_qs,
-                                  u"第十一名："_qs,
-                                  u"第十二名："_qs,
-                                  u"自\n定\n义\n文\n本"_qs};
-    QStringList shown;
-    for (QLabel *label : m_form->findChildren<QLabel *>()) {
-        shown << label->text();
-        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-        const bool stacked = label->objectName() == u"Label4"_qs;
-        QVERIFY2(stacked ? label->fontMetrics().lineSpacing() * 5 <= label->height()
-                         : label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                 qPrintable(label->objectName() + u" does not show its whole caption"_qs));
-    }
-    QCOMPARE(shown, captions);
-    QCOMPARE(find<QLabel>(u"Label2"_qs)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(find<QPushButton>(u"bt1"_qs)->text(), u"生成排行榜"_qs);
-    QCOMPARE(find<QPushButton>(u"bt2"_qs)->text(), u"重置"_qs);
-}
-
-void MainFormTest::tabAndShiftTabWalkTheFocusOrder()
-{
-    const QStringList order = {u"Text1"_qs,  u"Text2"_qs,   u"bt1"_qs,     u"bt2"_qs,     u"Combo1"_qs, u"Combo2"_qs,
-                               u"Combo3"_qs, u"Combo4"_qs,  u"Combo5"_qs,  u"Combo6"_qs,  u"Combo7"_qs, u"Combo8"_qs,
-                               u"Combo9"_qs, u"Combo10"_qs, u"Combo11"_qs, u"Combo12"_qs, u"Text3"_qs,  u"Text1"_qs};
-    QStringList forward = {focusedControl()};
-    QStringList backward = {focusedControl()};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        forward << focusedControl();
-    }
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        backward.prepend(focusedControl());
-    }
-    QCOMPARE(forward, order);
-    QCOMPARE(backward, order);
-}
-
-void MainFormTest::typedAndComposedTextReachesTheOutputAsTyped()
-{
-    for (int rank = 1; rank <= 12; ++rank)
-        chooseWithArrowKeys(rank, rank);
-    auto *title = find<QLineEdit>(u"Text1"_qs);
-    title->setFocus();
-    composeAndCommit(title, u"benzhou"_qs, u"本周"_qs);
-    typeText(title, u"运势"_qs);
-    QTest::keyClick(title, Qt::Key_Return);
-
-    auto *combo = find<QComboBox>(u"Combo3"_qs);
-    combo->lineEdit()->setFocus();
-    combo->lineEdit()->selectAll();
-    typeText(combo->lineEdit(), u"白"_qs);
-    QCOMPARE(combo->currentText(), u"白"_qs); // not completed to 白羊座
-    composeAndCommit(combo->lineEdit(), u"yang"_qs, u"羊"_qs);
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Enter);
-    QCOMPARE(combo->count(), 12);
-
-    auto *custom = find<QPlainTextEdit>(u"Text3"_qs);
-    custom->setFocus();
-    composeAndCommit(custom, u"di"_qs, u"第"_qs);
-    QTest::keyClick(custom, Qt::Key_Return);
-    typeText(custom, u"二"_qs);
-    QTest::keyClick(custom, Qt::Key_Return, Qt::ShiftModifier);
-    typeText(custom, u"行"_qs);
-    QTest::keyClick(custom, Qt::Key_Tab);
-    QCOMPARE(focusedControl(), u"Text1"_qs);
-    QVERIFY2(m_messages.isEmpty() && output().isEmpty(), "Enter pressed a button");
-
-    click(u"bt1"_qs);
-    QCOMPARE(output(), QString(ranking).replace(u"白羊座"_qs, u"白羊"_qs) + u"第\n二\n行"_qs);
-}
-
-void MainFormTest::pastedHundredThousandCharactersComeOutWhole()
-{
-    for (int rank = 1; rank <= 12; ++rank)
-        chooseWithArrowKeys(rank, rank);
-    const QString title(100000, u'榜'), pick = QString(100000, u'x') + u'1', custom = QString(100000, u'文');
-    paste(find<QLineEdit>(u"Text1"_qs), title);
-    paste(find<QComboBox>(u"Combo1"_qs)->lineEdit(), pick);
-    paste(find<QPlainTextEdit>(u"Text3"_qs), custom);
-    click(u"bt1"_qs);
-    QVERIFY(m_messages.isEmpty());
-    QVERIFY(output() == u'【' + title + u"】第一名："_qs + pick + ranking.mid(13) + custom);
-}
-
-void MainFormTest::onlyAFocusedButtonTakesEnterAndSpace()
-{
-    auto *generate = find<QPushButton>(u"bt1"_qs);
-    QVERIFY(!generate->isDefault() && !find<QPushButton>(u"bt2"_qs)->isDefault());
-    QTest::keyClick(find<QLineEdit>(u"Text1"_qs), Qt::Key_Escape);
-    QVERIFY(m_form->isVisible());
-    generate->setFocus();
-    QTest::keyClick(generate, Qt::Key_Return);
-    QTest::keyClick(generate, Qt::Key_Space);
-    QCOMPARE(m_messages, QStringList({u"请填写排行榜标题！"_qs, u"请填写排行榜标题！"_qs}));
-}
-
-void MainFormTest::resetLeavesNoEntrySelected()
-{
-    chooseWithArrowKeys(1, 3);
-    QCOMPARE(find<QComboBox>(u"Combo1"_qs)->currentText(), u"白羊座"_qs);
-    click(u"bt2"_qs);
-    QCOMPARE(find<QComboBox>(u"Combo1"_qs)->currentText(), u"-请选择-"_qs);
-    chooseWithArrowKeys(1, 1);
-    QCOMPARE(find<QComboBox>(u"Combo1"_qs)->currentText(), u"水瓶座"_qs);
-}
-
-void MainFormTest::realMessageBoxIsModalPlainAndChinese()
-{
-    m_form->setMessagePresenter(tavelin::qt::showModalMessage);
-    typeText(find<QLineEdit>(u"Text1"_qs), u"<b>榜</b>"_qs);
-    QStringList seen;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box && box->parentWidget() == m_form && box->icon() == QMessageBox::NoIcon);
-        seen << box->windowTitle() << box->text() << QString::number(box->textFormat());
-        for (QAbstractButton *button : box->buttons())
-            seen << button->text().remove(u'&') << QString::number(button->icon().isNull());
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    click(u"bt1"_qs);
-    QCOMPARE(seen, QStringList({u"Tavelin"_qs, u"请选择排名第一的星座！"_qs, u"0"_qs, u"确定"_qs, u"1"_qs}));
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-// Linux screen readers take an editable combo's name from its labelled-by
-// relation, and the field inside it, which has the focus, carries it too.
-void MainFormTest::inputControlsAreNamedAfterTheirCaptions()
-{
-    QCOMPARE(accessibleName(find(u"Text1"_qs)), u"排行榜的名字"_qs);
-    QCOMPARE(accessibleName(find(u"Text3"_qs)), u"自定义文本"_qs);
-    QCOMPARE(accessibleName(find(u"Text2"_qs)), u"生成的排行榜"_qs);
-    auto *combo = find<QComboBox>(u"Combo12"_qs);
-    QCOMPARE(accessibleName(combo->lineEdit()), u"第十二名"_qs);
-    const auto labels = QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label);
-    QVERIFY(!labels.isEmpty() && labels.first().first->text(QAccessible::Name) == u"第十二名："_qs);
-}
-
-void MainFormTest::oneLineFieldsShowWholeGlyphs()
-{
-    const QString text = u"gjpqy国"_qs;
-    find(u"bt2"_qs)->setFocus(); // no cursor in the pictures
-    for (QLineEdit *field : {find<QLineEdit>(u"Text1"_qs), find<QComboBox>(u"Combo5"_qs)->lineEdit()}) {
-        field->clear();
-        const QImage empty = field->grab().toImage();
-        typeText(field, text);
-        QCOMPARE(inkHeight(field->grab().toImage(), empty),
-                 unclippedInkHeight(text, field->font(), m_form->devicePixelRatio()));
-    }
-}
 
 int main(int argc, char *argv[])
 {
