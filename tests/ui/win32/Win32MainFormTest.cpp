@@ -75,7 +75,7 @@ void CALLBACK inspectMessageBox(HWND, UINT, UINT_PTR, DWORD)
 }
 
 // One window for all cases: under Wine each window takes seconds to close.
-// With TAVELIN_TEST_WINDOWS7 set it runs as on Windows 7, without the
+// With TAVELIN_WINDOWS7 set it runs as on Windows 7, without the
 // per-window DPI functions. Every case starts after a reset.
 class Win32Window : public ::testing::Test
 {
@@ -83,7 +83,7 @@ protected:
     static void SetUpTestSuite()
     {
         using tavelin::win32::DpiFunctions;
-        const auto dpiFunctions = std::getenv("TAVELIN_TEST_WINDOWS7") ? DpiFunctions {} : DpiFunctions::fromSystem();
+        const auto dpiFunctions = std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {} : DpiFunctions::fromSystem();
         form = std::make_unique<tavelin::win32::MainForm>(nullptr, nullptr, dpiFunctions);
         form->show(SW_SHOWNORMAL);
         HDC screen = GetDC(nullptr);
