@@ -46,8 +46,12 @@ list(TRANSFORM changes PREPEND "  " REGEX "^  [^*]")
 list(JOIN changes "\n" changes)
 execute_process(COMMAND date -R -u -d ${TAVELIN_RELEASE_DATE}
     OUTPUT_VARIABLE release_time OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(changelog_author "${TAVELIN_PACKAGE_CONTACT}")
+if(NOT changelog_author)
+    set(changelog_author "The Tavelin developers")
+endif()
 file(WRITE ${doc_dir}/changelog
-    "tavelin (${PROJECT_VERSION}) unstable; urgency=medium\n\n${changes}\n\n -- ${TAVELIN_PACKAGE_CONTACT}  ${release_time}\n")
+    "tavelin (${PROJECT_VERSION}) unstable; urgency=medium\n\n${changes}\n\n -- ${changelog_author}  ${release_time}\n")
 
 # Manual pages, in English and Simplified Chinese.
 foreach(page tavelin.1 zh_CN/tavelin.1)
