@@ -20,12 +20,12 @@ using emscripten::val;
 
 val createFormElement()
 {
-    const ui::FormSpec &spec = ui::mainForm();
+    const ui::FormSpec &size = ui::mainForm();
     val form = createElement("main");
     form.set("id", val("MainForm"));
     val style = form["style"];
-    style.set("width", val(std::to_string(ui::twipsToPixels(spec.clientWidthTwips)) + "px"));
-    style.set("height", val(std::to_string(ui::twipsToPixels(spec.clientHeightTwips)) + "px"));
+    style.set("width", val(std::to_string(ui::twipsToPixels(size.clientWidthTwips)) + "px"));
+    style.set("height", val(std::to_string(ui::twipsToPixels(size.clientHeightTwips)) + "px"));
     return form;
 }
 
