@@ -7,12 +7,12 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test || exit 1
 
+mkdir -p build
 passed=0
 failed=0
 for preset in release asan windows web; do
     echo "== $preset"
     log=build/$preset-ctest.log
-    mkdir -p build
     if cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; then
         ctest --preset "$preset" -j2 | tee "$log"
         read -r failures total < <(sed -nE 's/.* tests passed, ([0-9]+) tests failed out of ([0-9]+)/\1 \2/p' "$log")

@@ -11,13 +11,6 @@ namespace {
 
 using emscripten::val;
 
-// The form is laid out at 96 dpi, where a CSS pixel is a device pixel at
-// zoom 1; the browser scales it for the screen.
-val pixels(int twips)
-{
-    return val(std::to_string(ui::twipsToPixels(twips)) + "px");
-}
-
 void place(val &element, const ui::TwipRect &twips)
 {
     val style = element["style"];
@@ -74,6 +67,13 @@ val createElementFor(const ui::ControlSpec &row)
 }
 
 } // namespace
+
+// The form is laid out at 96 dpi, where a CSS pixel is a device pixel at
+// zoom 1; the browser scales it for the screen.
+val pixels(int twips)
+{
+    return val(std::to_string(ui::twipsToPixels(twips)) + "px");
+}
 
 val createControl(const ui::ControlSpec &row)
 {

@@ -11,4 +11,7 @@ namespace tavelin::web {
 // holds the text carries the control's name as its id.
 emscripten::val createControl(const ui::ControlSpec &row);
 
+// A length in twips as a CSS length.
+emscripten::val pixels(int twips);
+
 } // namespace tavelin::web

@@ -24,8 +24,8 @@ val createFormElement()
     val form = createElement("main");
     form.set("id", val("MainForm"));
     val style = form["style"];
-    style.set("width", val(std::to_string(ui::twipsToPixels(size.clientWidthTwips)) + "px"));
-    style.set("height", val(std::to_string(ui::twipsToPixels(size.clientHeightTwips)) + "px"));
+    style.set("width", pixels(size.clientWidthTwips));
+    style.set("height", pixels(size.clientHeightTwips));
     return form;
 }
 
