@@ -2,6 +2,8 @@
 # Opens Tavelin under a virtual X server and saves a picture of its window.
 #   scripts/screenshot.sh [output.png] [scale]     the Qt build, at QT_SCALE_FACTOR=scale
 #   scripts/screenshot.sh --windows [output.png] [dpi]   Tavelin.exe under Wine at dpi (96, 144...)
+#   scripts/screenshot.sh --windows-moved [output.png]   the window under Wine at 144 dpi after a
+#                                                   simulated move from a 96 dpi screen
 #   scripts/screenshot.sh --web [output-prefix]      the page in headless Chromium, at a
 #                                                   desktop size and at a phone's width
 set -euo pipefail
@@ -47,6 +49,13 @@ if [ "${1:-}" = --windows ]; then
     program=build/windows/app/Tavelin.exe
     run=(env TAVELIN_DPI="${2:-96}" scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program")
     default_output=docs/tavelin-windows.png
+elif [ "${1:-}" = --windows-moved ]; then
+    shift
+    preset=windows
+    program=build/windows/tests/ui/win32/win32_tests.exe
+    run=(env TAVELIN_DPI=96 TAVELIN_HOLD_WINDOW=1 scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program"
+        --gtest_filter=DpiPaths.MovedFrom96To144Dpi)
+    default_output=docs/tavelin-windows-150.png
 else
     preset=release
     program=build/release/app/tavelin

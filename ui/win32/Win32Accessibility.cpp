@@ -51,11 +51,12 @@ private:
 
 } // namespace
 
-bool annotate(HWND control, std::u16string_view name, std::u16string_view description)
+void annotate(HWND control, std::u16string_view name, std::u16string_view description)
 {
     const PropertyServices services;
-    const bool named = services.set(control, PROPID_ACC_NAME, name);
-    return named && (description.empty() || services.set(control, PROPID_ACC_DESCRIPTION, description));
+    services.set(control, PROPID_ACC_NAME, name);
+    if (!description.empty())
+        services.set(control, PROPID_ACC_DESCRIPTION, description);
 }
 
 void clearAnnotations(HWND control)
