@@ -309,6 +309,12 @@ LRESULT MainForm::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NEXTDLGCTL:
         moveFocus(wParam, LOWORD(lParam) != 0);
         return 0;
+    case WM_SYSCOLORCHANGE:
+        // High contrast going on or off changes the system colours; the
+        // controls of common controls 6 only hear of it from their parent.
+        for (const Control &control : m_controls)
+            SendMessageW(control.window, WM_SYSCOLORCHANGE, 0, 0);
+        return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
