@@ -56,6 +56,7 @@ elif [ "${1:-}" = --windows-moved ]; then
     run=(env TAVELIN_DPI=96 TAVELIN_HOLD_WINDOW=1 scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program"
         --gtest_filter=DpiPaths.MovedFrom96To144Dpi)
     default_output=docs/tavelin-windows-150.png
+    export moved_width=752 # the client area at 144 dpi: the move is done
 else
     preset=release
     program=build/release/app/tavelin
@@ -76,6 +77,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         sleep 0.1
     done
     [ -n "$id" ] || { echo "no Tavelin window appeared" >&2; kill "$program"; exit 1; }
+    for _ in $(seq 200); do
+        [ -z "${moved_width:-}" ] || xwininfo -id "$id" | grep -q "Width: $moved_width\$" && break
+        sleep 0.1
+    done
     sleep 1
     import -window "$id" "$output"
     kill "$program"
