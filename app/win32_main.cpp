@@ -5,14 +5,24 @@
 
 namespace {
 
-constexpr int mainIconId = 1; // see tavelin.rc.in
-
-// The icon file holds several sizes; Windows picks the nearest to each.
-HICON loadIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+// The window tells screen readers its controls' names through COM.
+class ComApartment
 {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(mainIconId), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
-}
+public:
+    ComApartment()
+        : m_started(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+    { }
+    ~ComApartment()
+    {
+        if (m_started)
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment &) = delete;
+    ComApartment &operator=(const ComApartment &) = delete;
+
+private:
+    bool m_started;
+};
 
 int reportStartFailure()
 {
@@ -23,10 +33,10 @@ int reportStartFailure()
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
-    tavelin::win32::MainForm window(loadIcon(instance, SM_CXICON, SM_CYICON),
-                                    loadIcon(instance, SM_CXSMICON, SM_CYSMICON));
+    const ComApartment com;
+    tavelin::win32::MainForm window;
     if (!window.handle())
         return reportStartFailure();
     window.show(showCommand);

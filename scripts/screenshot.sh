@@ -2,6 +2,8 @@
 # Opens Tavelin under a virtual X server and saves a picture of its window.
 #   scripts/screenshot.sh [output.png] [scale]     the Qt build, at QT_SCALE_FACTOR=scale
 #   scripts/screenshot.sh --windows [output.png] [dpi]   Tavelin.exe under Wine at dpi (96, 144...)
+#   scripts/screenshot.sh --windows-moved [output.png]   the window under Wine at 144 dpi after a
+#                                                   simulated move from a 96 dpi screen
 #   scripts/screenshot.sh --web [output-prefix]      the page in headless Chromium, at a
 #                                                   desktop size and at a phone's width
 set -euo pipefail
@@ -47,6 +49,14 @@ if [ "${1:-}" = --windows ]; then
     program=build/windows/app/Tavelin.exe
     run=(env TAVELIN_DPI="${2:-96}" scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program")
     default_output=docs/tavelin-windows.png
+elif [ "${1:-}" = --windows-moved ]; then
+    shift
+    preset=windows
+    program=build/windows/tests/ui/win32/win32_tests.exe
+    run=(env TAVELIN_DPI=96 TAVELIN_HOLD_WINDOW=1 scripts/wine-run.sh "$PWD/build/windows/wineprefix" "$program"
+        --gtest_filter=DpiPaths.MovedFrom96To144Dpi)
+    default_output=docs/tavelin-windows-150.png
+    export moved_width=752 # the client area at 144 dpi: the move is done
 else
     preset=release
     program=build/release/app/tavelin
@@ -67,6 +77,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
         sleep 0.1
     done
     [ -n "$id" ] || { echo "no Tavelin window appeared" >&2; kill "$program"; exit 1; }
+    for _ in $(seq 200); do
+        [ -z "${moved_width:-}" ] || xwininfo -id "$id" | grep -q "Width: $moved_width\$" && break
+        sleep 0.1
+    done
     sleep 1
     import -window "$id" "$output"
     kill "$program"

@@ -104,7 +104,7 @@ def png_bytes(rows):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
-ICO_SIZES = (16, 20, 24, 32, 48, 256)
+ICO_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 
 
 def ico_bitmap(rows):

@@ -1,14 +1,42 @@
 #include "Win32Dpi.h"
 
+#include <string>
+
 namespace tavelin::win32 {
 
 namespace {
 
+using AwarenessContext = HANDLE;
+const auto perMonitorV2 = reinterpret_cast<AwarenessContext>(-4); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+constexpr int effectiveDpi = 0; // MDT_EFFECTIVE_DPI
+
 template <typename Function> Function systemFunction(HMODULE module, const char *name)
 {
+    if (!module)
+        return nullptr;
     // GetProcAddress returns a generic function pointer; going through
     // void (*)() tells the compiler that the type change is intended.
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// shcore.dll exists from Windows 8.1 on; it is loaded from the system
+// folder only, never from beside the program.
+HMODULE loadShcore()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
+    return LoadLibraryW((path + L"\\shcore.dll").c_str());
+}
+
+// Windows 10 1607 understands per-monitor v2 in the manifest but runs it as
+// v1; 1703 and later run v2, whose frames scale by themselves.
+bool runsPerMonitorV2(HMODULE user32)
+{
+    using ThreadContext = AwarenessContext(WINAPI *)();
+    using ContextsEqual = BOOL(WINAPI *)(AwarenessContext, AwarenessContext);
+    const auto threadContext = systemFunction<ThreadContext>(user32, "GetThreadDpiAwarenessContext");
+    const auto contextsEqual = systemFunction<ContextsEqual>(user32, "AreDpiAwarenessContextsEqual");
+    return threadContext && contextsEqual && contextsEqual(threadContext(), perMonitorV2);
 }
 
 UINT systemDpi()
@@ -25,12 +53,21 @@ DpiFunctions DpiFunctions::fromSystem()
 {
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     return {systemFunction<DpiForWindow>(user32, "GetDpiForWindow"),
-            systemFunction<AdjustForDpi>(user32, "AdjustWindowRectExForDpi")};
+            systemFunction<AdjustForDpi>(user32, "AdjustWindowRectExForDpi"),
+            systemFunction<DpiForMonitor>(loadShcore(), "GetDpiForMonitor"),
+            runsPerMonitorV2(user32) ? nullptr : systemFunction<ScaleFrame>(user32, "EnableNonClientDpiScaling")};
 }
 
 UINT DpiFunctions::windowDpi(HWND window) const
 {
-    return dpiForWindow ? dpiForWindow(window) : systemDpi();
+    if (dpiForWindow)
+        return dpiForWindow(window);
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (dpiForMonitor
+        && SUCCEEDED(dpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), effectiveDpi, &dpiX, &dpiY)))
+        return dpiX;
+    return systemDpi();
 }
 
 void DpiFunctions::adjustWindowRect(RECT &rect, DWORD style, UINT dpi) const
@@ -39,6 +76,12 @@ void DpiFunctions::adjustWindowRect(RECT &rect, DWORD style, UINT dpi) const
         adjustWindowRectExForDpi(&rect, style, FALSE, 0, dpi);
     else
         AdjustWindowRectEx(&rect, style, FALSE, 0);
+}
+
+void DpiFunctions::scaleFrameWithDpi(HWND window) const
+{
+    if (enableNonClientDpiScaling)
+        enableNonClientDpiScaling(window);
 }
 
 } // namespace tavelin::win32

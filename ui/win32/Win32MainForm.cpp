@@ -1,6 +1,7 @@
 #include "Win32MainForm.h"
 
 #include "MainFormHandlers.h"
+#include "Win32Accessibility.h"
 #include "Win32Controls.h"
 #include "Win32Font.h"
 #include "Win32Text.h"
@@ -15,15 +16,17 @@ namespace {
 
 constexpr wchar_t windowClassName[] = L"TavelinMainForm";
 
+// Icons of 32 and 16 pixels at 100 %.
+constexpr int bigIconPixels = 32;
+constexpr int smallIconPixels = 16;
+
 // Several windows of a test program share the class.
-bool registerWindowClass(WNDPROC procedure, HICON icon, HICON smallIcon)
+bool registerWindowClass(WNDPROC procedure)
 {
     WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = icon;
-    windowClass.hIconSm = smallIcon;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
     windowClass.lpszClassName = windowClassName;
@@ -36,13 +39,51 @@ void initCommonControls()
     InitCommonControlsEx(&controls);
 }
 
+// The icon file holds several sizes; Windows picks the nearest.
+HICON loadProgramIcon(int pixels)
+{
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(programIconId), IMAGE_ICON, pixels, pixels, 0));
+}
+
+void replaceIcon(HWND window, WPARAM which, HICON &held, HICON icon)
+{
+    SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+    if (held)
+        DestroyIcon(held);
+    held = icon;
+}
+
+bool isEdit(HWND window)
+{
+    wchar_t kind[8] {};
+    GetClassNameW(window, kind, 8);
+    return lstrcmpiW(kind, L"Edit") == 0;
+}
+
+// A multi-line edit that the dialog manager drives posts WM_CLOSE to its
+// parent on Esc. The window has no cancel button: there as anywhere else in
+// it, Esc does nothing.
+bool closesFormOnEscape(HWND form, const MSG &message)
+{
+    return message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && IsChild(form, message.hwnd)
+        && isEdit(message.hwnd) && (GetWindowLongPtrW(message.hwnd, GWL_STYLE) & ES_MULTILINE);
+}
+
 } // namespace
 
-MainForm::MainForm(HICON icon, HICON smallIcon, const DpiFunctions &dpi)
+bool isHighContrastOn()
+{
+    HIGHCONTRASTW contrast {sizeof contrast, 0, nullptr};
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0)
+        && (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+MainForm::MainForm(const DpiFunctions &dpi)
     : m_dpi(dpi)
 {
     initCommonControls();
-    if (!registerWindowClass(windowProc, icon, smallIcon))
+    if (!registerWindowClass(windowProc))
         return;
     const std::wstring title = toWide(ui::mainForm().title);
     CreateWindowExW(0, windowClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
@@ -52,6 +93,7 @@ MainForm::MainForm(HICON icon, HICON smallIcon, const DpiFunctions &dpi)
     createControls();
     linkCaptions();
     arrangeZOrder();
+    annotateForScreenReaders();
     fitToDpi(m_dpi.windowDpi(m_window));
     m_focusToRestore = control(ui::focusOrder().front());
     ui::Form_Load(*this);
@@ -65,6 +107,10 @@ MainForm::~MainForm()
     }
     if (m_font)
         DeleteObject(m_font);
+    for (HICON icon : {m_icon, m_smallIcon}) {
+        if (icon)
+            DestroyIcon(icon);
+    }
 }
 
 void MainForm::show(int showCommand)
@@ -91,9 +137,10 @@ void MainForm::createControls()
         m_controls.push_back({&row, createControl(row, m_window)});
 }
 
-// Screen readers name an input after the static text just before it in
-// z-order: its caption from the table or, where the window shows none, a
-// hidden one with the input's accessible name.
+// Screen readers that do not read the annotations below name an input after
+// the static text just before it in z-order. A visible caption may read
+// otherwise (the custom text's stacks its characters on five lines), so a
+// hidden one with the input's accessible name goes in between.
 void MainForm::linkCaptions()
 {
     for (Control &input : m_controls) {
@@ -102,20 +149,33 @@ void MainForm::linkCaptions()
         });
         if (label != m_controls.end())
             input.caption = label->window;
-        else if (!input.row->accessibleName.empty())
-            input.caption = createHiddenCaption(input.row->accessibleName, m_window);
+        if (!input.row->accessibleName.empty())
+            input.nameCaption = createHiddenCaption(input.row->accessibleName, m_window);
+    }
+}
+
+// The title's description is the required mark's text.
+void MainForm::annotateForScreenReaders()
+{
+    const auto mark = std::find_if(m_controls.begin(), m_controls.end(), [](const Control &control) {
+        return control.row->role == ui::ControlRole::RequiredMark;
+    });
+    for (const Control &input : m_controls) {
+        const bool required = input.row->role == ui::ControlRole::Title && mark != m_controls.end();
+        if (!input.row->accessibleName.empty())
+            annotate(input.window, input.row->accessibleName, required ? mark->row->text : std::u16string_view {});
     }
 }
 
 // The dialog manager tabs through the controls in z-order, so the focus
-// order becomes the z-order, each input right after its caption. Labels take
-// no focus and leave the Tab order as it is; the rest stay below.
+// order becomes the z-order, each input right after its captions. Labels
+// take no focus and leave the Tab order as it is; the rest stay below.
 void MainForm::arrangeZOrder()
 {
     HWND previous = HWND_TOP;
     for (std::u16string_view name : ui::focusOrder()) {
         const Control *input = find(name);
-        for (HWND window : {input->caption, input->window}) {
+        for (HWND window : {input->caption, input->nameCaption, input->window}) {
             if (!window)
                 continue;
             SetWindowPos(window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -126,16 +186,42 @@ void MainForm::arrangeZOrder()
 
 void MainForm::fitToDpi(UINT dpi)
 {
-    const ui::FormSpec &form = ui::mainForm();
-    const int pixelsPerInch = static_cast<int>(dpi);
-    RECT frame {0, 0, ui::twipsToPixels(form.clientWidthTwips, pixelsPerInch),
-                ui::twipsToPixels(form.clientHeightTwips, pixelsPerInch)};
-    m_dpi.adjustWindowRect(frame, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)), dpi);
-    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    resizeClientArea(dpi);
     for (const Control &control : m_controls)
         placeControl(control.window, *control.row, dpi);
     applyFont(dpi);
+    loadIcons(dpi);
+}
+
+// The frame Windows draws can differ from the one the DPI functions expect:
+// under per-monitor v1 it keeps the system DPI unless it was asked to scale,
+// which Windows may refuse. The window is measured and corrected once.
+void MainForm::resizeClientArea(UINT dpi)
+{
+    const ui::FormSpec &form = ui::mainForm();
+    const int pixelsPerInch = static_cast<int>(dpi);
+    const SIZE wanted = {ui::twipsToPixels(form.clientWidthTwips, pixelsPerInch),
+                         ui::twipsToPixels(form.clientHeightTwips, pixelsPerInch)};
+    RECT frame {0, 0, wanted.cx, wanted.cy};
+    m_dpi.adjustWindowRect(frame, static_cast<DWORD>(GetWindowLongPtrW(m_window, GWL_STYLE)), dpi);
+    const auto resize = [this](int width, int height) {
+        SetWindowPos(m_window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    resize(frame.right - frame.left, frame.bottom - frame.top);
+    if (IsIconic(m_window) || IsZoomed(m_window))
+        return;
+    RECT client;
+    GetClientRect(m_window, &client);
+    if (client.right != wanted.cx || client.bottom != wanted.cy)
+        resize(frame.right - frame.left + wanted.cx - client.right,
+               frame.bottom - frame.top + wanted.cy - client.bottom);
+}
+
+void MainForm::loadIcons(UINT dpi)
+{
+    const auto pixels = [dpi](int atHundredPercent) { return MulDiv(atHundredPercent, static_cast<int>(dpi), 96); };
+    replaceIcon(m_window, ICON_BIG, m_icon, loadProgramIcon(pixels(bigIconPixels)));
+    replaceIcon(m_window, ICON_SMALL, m_smallIcon, loadProgramIcon(pixels(smallIconPixels)));
 }
 
 // The title prompt is one line high, as every one-line caption.
@@ -195,6 +281,7 @@ LRESULT CALLBACK MainForm::windowProc(HWND window, UINT message, WPARAM wParam, 
         auto *form = static_cast<MainForm *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
         form->m_window = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        form->m_dpi.scaleFrameWithDpi(window);
     }
     auto *form = reinterpret_cast<MainForm *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!form)
@@ -222,10 +309,18 @@ LRESULT MainForm::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NEXTDLGCTL:
         moveFocus(wParam, LOWORD(lParam) != 0);
         return 0;
+    case WM_SYSCOLORCHANGE:
+        // High contrast going on or off changes the system colours; the
+        // controls of common controls 6 only hear of it from their parent.
+        for (const Control &control : m_controls)
+            SendMessageW(control.window, WM_SYSCOLORCHANGE, 0, 0);
+        return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
     case WM_DESTROY:
+        for (const Control &control : m_controls)
+            clearAnnotations(control.window);
         PostQuitMessage(0);
         return 0;
     default:
@@ -260,9 +355,9 @@ void MainForm::pressFocusedButton()
 LRESULT MainForm::colourStatic(HDC dc, HWND label)
 {
     const Control *found = find(label);
-    const bool required = found && found->row->role == ui::ControlRole::RequiredMark;
+    const bool red = found && found->row->role == ui::ControlRole::RequiredMark && !m_isHighContrast();
     SetBkColor(dc, GetSysColor(COLOR_3DFACE));
-    SetTextColor(dc, required ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, red ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
 }
 
@@ -298,7 +393,7 @@ void MainForm::onDpiChanged(UINT dpi, const RECT &suggested)
 
 bool translateFormMessage(HWND form, MSG &message)
 {
-    return IsDialogMessageW(form, &message);
+    return closesFormOnEscape(form, message) || IsDialogMessageW(form, &message);
 }
 
 int runMessageLoop(HWND form)

@@ -11,6 +11,12 @@
 
 namespace tavelin::win32 {
 
+// The icon in the program's resources; see tavelin.rc.in.
+inline constexpr int programIconId = 1;
+
+// SPI_GETHIGHCONTRAST: whether Windows shows everything in high contrast.
+bool isHighContrastOn();
+
 // The one window of the tool on the Win32 API. Like the Qt window it only
 // builds its controls from the control table, moves text in and out and
 // shows messages; the handlers decide.
@@ -19,8 +25,8 @@ class MainForm : private ui::FormOperations
 public:
     // Creates the window and its controls and runs the load handler; the
     // window is not shown yet. If Windows cannot create it, handle() is null.
-    explicit MainForm(HICON icon = nullptr, HICON smallIcon = nullptr,
-                      const DpiFunctions &dpi = DpiFunctions::fromSystem());
+    // Its icon is the program's icon resource, where there is one.
+    explicit MainForm(const DpiFunctions &dpi = DpiFunctions::fromSystem());
     ~MainForm() override;
     MainForm(const MainForm &) = delete;
     MainForm &operator=(const MainForm &) = delete;
@@ -29,13 +35,16 @@ public:
     HWND handle() const { return m_window; }
     HWND control(std::u16string_view name) const;
     void setMessagePresenter(MessagePresenter presenter);
+    // Whether Windows' high contrast is on; tests put their own in its place.
+    void setHighContrastQuery(bool (*isHighContrast)()) { m_isHighContrast = isHighContrast; }
 
 private:
     struct Control
     {
         const ui::ControlSpec *row;
         HWND window;
-        HWND caption = nullptr; // the static text that names it, if any
+        HWND caption = nullptr; // its label on screen, if any
+        HWND nameCaption = nullptr; // hidden, holding its accessible name
     };
 
     std::u16string text(std::u16string_view control) const override;
@@ -55,7 +64,10 @@ private:
     void createControls();
     void linkCaptions();
     void arrangeZOrder();
+    void annotateForScreenReaders();
     void fitToDpi(UINT dpi);
+    void resizeClientArea(UINT dpi);
+    void loadIcons(UINT dpi);
     void applyFont(UINT dpi);
     const Control *find(std::u16string_view name) const;
     const Control *find(HWND window) const;
@@ -64,12 +76,16 @@ private:
     DpiFunctions m_dpi;
     std::vector<Control> m_controls;
     HFONT m_font = nullptr;
+    HICON m_icon = nullptr;
+    HICON m_smallIcon = nullptr;
     HWND m_focusToRestore = nullptr;
     MessagePresenter m_presentMessage = showModalMessage;
+    bool (*m_isHighContrast)() = isHighContrastOn;
 };
 
 // Lets the dialog manager handle Tab, Shift+Tab and Enter for the form, as
-// the message loop must. Returns true when the message was used.
+// the message loop must, and keeps Esc from closing it. Returns true when
+// the message was used.
 bool translateFormMessage(HWND form, MSG &message);
 
 // Runs until the window is closed; returns the exit code.

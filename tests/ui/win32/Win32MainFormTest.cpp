@@ -1,5 +1,9 @@
 #include "Win32MainForm.h"
+#include "ControlTable.h"
+#include "RankingComposer.h"
+#include "RankingValidator.h"
 #include "Win32Controls.h"
+#include "Win32Text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,33 +11,54 @@
 
 #include <oleacc.h>
 
-#include <array>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+using tavelin::ui::focusOrder;
+using tavelin::ui::selectorName;
+using tavelin::win32::DpiFunctions;
+using tavelin::win32::MainForm;
+using tavelin::win32::toWide;
 using tavelin::win32::windowText;
 
 namespace {
 
-// Combo1 to Combo12 are focusOrder[4] to focusOrder[15].
-const std::array<std::u16string_view, 17> focusOrder
-    = {u"Text1",  u"Text2",  u"bt1",    u"bt2",    u"Combo1",  u"Combo2",  u"Combo3",  u"Combo4", u"Combo5",
-       u"Combo6", u"Combo7", u"Combo8", u"Combo9", u"Combo10", u"Combo11", u"Combo12", u"Text3"};
-
-// A caption fits when its text, wrapped at its width as a label wraps it,
-// needs no more room than the control has.
-bool captionFits(HWND control)
+int systemDpi()
 {
-    RECT box;
-    GetClientRect(control, &box);
-    RECT needed = box;
-    HDC dc = GetDC(control);
-    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    DrawTextW(dc, windowText(control).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    ReleaseDC(control, dc);
-    return needed.right <= box.right && needed.bottom <= box.bottom;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX); // the test prefix's LogPixels
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+void expectClientArea(HWND window, int width, int height)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, width);
+    EXPECT_EQ(client.bottom, height);
+}
+
+// A caption is whole when its text, wrapped at its width as a label wraps
+// it, needs no more room than the control has.
+void expectEveryCaptionWhole(const MainForm &form)
+{
+    for (const tavelin::ui::ControlSpec &row : tavelin::ui::controlTable()) {
+        if (row.kind != tavelin::ui::ControlKind::Label && row.kind != tavelin::ui::ControlKind::Button)
+            continue;
+        HWND control = form.control(row.name);
+        RECT box;
+        GetClientRect(control, &box);
+        RECT needed = box;
+        HDC dc = GetDC(control);
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        DrawTextW(dc, windowText(control).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        ReleaseDC(control, dc);
+        EXPECT_TRUE(needed.right <= box.right && needed.bottom <= box.bottom) << windowText(control);
+    }
 }
 
 std::wstring accessibleName(HWND control)
@@ -51,64 +76,72 @@ std::wstring accessibleName(HWND control)
     return result;
 }
 
-// Each message box as a timer sees it while it runs, before closing it:
-// title, text, and each visible button or icon. Wine and Windows give the
-// icon different ids.
-std::vector<std::wstring> seenBox;
-
-void CALLBACK inspectMessageBox(HWND, UINT, UINT_PTR, DWORD)
+// The pixels of a label that are not its background, as it paints itself.
+std::vector<COLORREF> inkOf(HWND label)
 {
-    HWND box = FindWindowW(L"#32770", nullptr);
-    if (!box)
-        return;
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    seenBox.insert(seenBox.end(), {windowText(box), windowText(GetDlgItem(box, 0xFFFF))});
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t kind[16] {};
-        GetClassNameW(child, kind, 16);
-        const bool icon = (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-        if (IsWindowVisible(child) && lstrcmpiW(kind, L"Button") == 0)
-            seenBox.push_back(L"button");
-        else if (IsWindowVisible(child) && icon && SendMessageW(child, STM_GETICON, 0, 0))
-            seenBox.push_back(L"icon");
+    RECT box;
+    GetClientRect(label, &box);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(box.right, box.bottom, 1, 32, nullptr);
+    SelectObject(dc, bitmap);
+    SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    std::vector<COLORREF> ink;
+    for (int pixel = 0; pixel < box.right * box.bottom; ++pixel) {
+        const COLORREF colour = GetPixel(dc, pixel % box.right, pixel / box.right);
+        if (colour != GetSysColor(COLOR_3DFACE))
+            ink.push_back(colour);
     }
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return ink;
 }
 
 // One window for all cases: under Wine each window takes seconds to close.
-// With TAVELIN_WINDOWS7 set it runs as on Windows 7, without the
-// per-window DPI functions. Every case starts after a reset.
+// With TAVELIN_WINDOWS7 set it runs as on Windows 7, without the DPI
+// functions of later Windows. Every case starts after a reset.
 class Win32Window : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
-        using tavelin::win32::DpiFunctions;
-        const auto dpiFunctions = std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {} : DpiFunctions::fromSystem();
-        form = std::make_unique<tavelin::win32::MainForm>(nullptr, nullptr, dpiFunctions);
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        form = std::make_unique<MainForm>(std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {}
+                                                                          : DpiFunctions::fromSystem());
+        form->setMessagePresenter([](HWND, const std::wstring &message) { shownMessages.push_back(message); });
         form->show(SW_SHOWNORMAL);
-        HDC screen = GetDC(nullptr);
-        dpi = GetDeviceCaps(screen, LOGPIXELSX); // the test prefix's LogPixels
-        ReleaseDC(nullptr, screen);
+        for (int rank = 1; rank <= 12; ++rank)
+            shownAtStartUp.push_back(text(selectorName(rank)));
     }
 
-    void SetUp() override { click(u"bt2"); }
+    // Closing the window, as its close button does, ends the program: its
+    // message loop returns 0. Were it to run on, a timer would end it.
+    static void TearDownTestSuite()
+    {
+        PostMessageW(form->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        SetTimer(nullptr, 0, 60000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); });
+        EXPECT_EQ(tavelin::win32::runMessageLoop(form->handle()), 0);
+        form.reset();
+    }
 
-    static int pixels(int twips) { return MulDiv(twips, dpi, 1440); }
+    void SetUp() override
+    {
+        SendMessageW(control(u"bt2"), BM_CLICK, 0, 0);
+        SetWindowTextW(control(u"Text3"), L"");
+    }
+
+    static int pixels(int twips) { return MulDiv(twips, systemDpi(), 1440); }
     static HWND control(std::u16string_view name) { return form->control(name); }
     static std::wstring text(std::u16string_view name) { return windowText(control(name)); }
-    static void click(std::u16string_view button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
 
-    // What a paste does; unlike WM_SETTEXT, it is held to the text limit.
-    static void paste(const std::wstring &text)
+    // Posts a key to the focused control and delivers it through the
+    // dialog manager, as the program's message loop does; nothing else
+    // there needs TranslateMessage. Shift is held in the keyboard state.
+    static void press(WPARAM key, bool shift = false)
     {
-        SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-
-    // Posts a key to the focused control and delivers it through the dialog
-    // manager, as the program's message loop does; nothing else there
-    // needs TranslateMessage.
-    static void pressKey(WPARAM key)
-    {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
         for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
             if (!tavelin::win32::translateFormMessage(form->handle(), message))
@@ -117,151 +150,228 @@ protected:
     }
 
     // Types into the focused control; Enter types "\r", a multi-line box
-    // stores "\r\n".
-    static void type(const std::wstring &text)
+    // stores "\r\n". A paste, unlike WM_SETTEXT, is held to the text limit.
+    static void type(std::u16string_view text)
     {
-        for (wchar_t character : text) {
-            if (character != L'\n')
+        for (char16_t character : text) {
+            if (character != u'\n')
                 SendMessageW(GetFocus(), WM_CHAR, character, 1);
         }
     }
+    static void paste(std::u16string_view text)
+    {
+        SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(toWide(text).c_str()));
+    }
 
-    static inline std::unique_ptr<tavelin::win32::MainForm> form;
-    static inline int dpi = 96;
+    static inline std::unique_ptr<MainForm> form;
+    static inline std::vector<std::wstring> shownAtStartUp;
+    static inline std::vector<std::wstring> shownMessages;
 };
 
 } // namespace
 
-// At this DPI: the client area and the controls scaled, the chosen font,
-// each input named by the caption before it, every caption fitting its box,
-// and the required mark drawn pure red.
+// At this DPI: a sizable frame, the client area and the controls scaled,
+// the chosen font, the edits named for screen readers (Wine names only
+// edits, after the static before them), every caption whole, and the
+// required mark pure red unless high contrast is on.
 TEST_F(Win32Window, LooksRightAtThisDpi)
 {
-    ASSERT_EQ(dpi, std::atoi(std::getenv("TAVELIN_DPI")));
-    RECT client;
-    GetClientRect(form->handle(), &client);
-    EXPECT_EQ(client.right, pixels(7515));
-    EXPECT_EQ(client.bottom, pixels(7170));
-    RECT output;
+    ASSERT_EQ(systemDpi(), std::atoi(std::getenv("TAVELIN_DPI")));
+    const LONG_PTR frame = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU; // sizable, as any main window
+    EXPECT_EQ(GetWindowLongPtrW(form->handle(), GWL_STYLE) & frame, frame);
+    expectClientArea(form->handle(), pixels(7515), pixels(7170));
+    RECT output; // the lowest control, in the client area's coordinates
     GetWindowRect(control(u"Text2"), &output);
     MapWindowPoints(HWND_DESKTOP, form->handle(), reinterpret_cast<POINT *>(&output), 2);
-    const RECT expected = {pixels(480), pixels(5040), pixels(480) + pixels(6615), pixels(5040) + pixels(1935)};
-    EXPECT_TRUE(EqualRect(&output, &expected));
+    EXPECT_EQ(output.bottom, pixels(5040) + pixels(1935));
     LOGFONTW font {};
     GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control(u"Text1"), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, L"Microsoft YaHei UI");
-    const std::array<std::wstring, 12> rankCaptions
-        = {L"第一名：", L"第二名：", L"第三名：", L"第四名：", L"第五名：",   L"第六名：",
-           L"第七名：", L"第八名：", L"第九名：", L"第十名：", L"第十一名：", L"第十二名："};
-    for (std::size_t rank = 1; rank <= 12; ++rank) {
-        HWND caption = GetWindow(control(focusOrder[rank + 3]), GW_HWNDPREV); // what screen readers name it after
-        EXPECT_EQ(windowText(caption), rankCaptions[rank - 1]);
-        EXPECT_TRUE(captionFits(caption)) << rank;
+    expectEveryCaptionWhole(*form);
+    for (const tavelin::ui::ControlSpec &row : tavelin::ui::controlTable()) {
+        if (row.kind == tavelin::ui::ControlKind::SingleLineText
+            || row.kind == tavelin::ui::ControlKind::MultiLineText) {
+            EXPECT_EQ(accessibleName(control(row.name)), toWide(row.accessibleName));
+        }
     }
-    EXPECT_EQ(accessibleName(control(u"Text1")), L"请输入排行榜的名字：");
-    EXPECT_EQ(accessibleName(control(u"Text3")), L"自\r\n定\r\n义\r\n文\r\n本");
-    EXPECT_EQ(accessibleName(control(u"Text2")), L"生成的排行榜");
-    std::wstring captions;
-    for (std::u16string_view name : {u"Label1", u"Label2", u"Label4", u"bt1", u"bt2"}) {
-        EXPECT_TRUE(captionFits(control(name))) << text(name);
-        captions += text(name) + L"|";
+    // Smoothed edges blend the ink into the background, keeping green and
+    // blue alike: red ink keeps more red, the text colour is a grey.
+    for (bool highContrast : {false, true}) {
+        form->setHighContrastQuery(highContrast ? +[] { return true; } : +[] { return false; });
+        const std::vector<COLORREF> ink = inkOf(control(u"Label2"));
+        EXPECT_NE(std::count(ink.begin(), ink.end(), highContrast ? GetSysColor(COLOR_WINDOWTEXT) : RGB(255, 0, 0)), 0);
+        for (COLORREF c : ink) {
+            EXPECT_TRUE(GetGValue(c) == GetBValue(c) && (GetRValue(c) > GetGValue(c)) != highContrast) << c;
+        }
     }
-    EXPECT_EQ(captions, L"请输入排行榜的名字：|* 必填|自\r\n定\r\n义\r\n文\r\n本|生成排行榜|重置|");
-    EXPECT_EQ(windowText(form->handle()), L"Tavelin");
-
-    RECT box;
-    GetClientRect(control(u"Label2"), &box);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateBitmap(box.right, box.bottom, 1, 32, nullptr);
-    SelectObject(dc, bitmap);
-    SendMessageW(control(u"Label2"), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    // Smoothed edges blend the red ink into the background: less green, as
-    // much blue. Any other pixel is ink of another colour.
-    int redPixels = 0;
-    for (int pixel = 0; pixel < box.right * box.bottom; ++pixel) {
-        const COLORREF colour = GetPixel(dc, pixel % box.right, pixel / box.right);
-        const bool reddish = GetRValue(colour) >= GetGValue(colour) && GetGValue(colour) == GetBValue(colour);
-        EXPECT_TRUE(colour == GetSysColor(COLOR_3DFACE) || reddish) << std::hex << colour;
-        redPixels += colour == RGB(255, 0, 0);
-    }
-    EXPECT_GT(redPixels, 0);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
+    form->setHighContrastQuery(tavelin::win32::isHighContrastOn);
 }
 
-// Enter presses a focused button, which shows the message box; elsewhere it
-// does nothing.
-TEST_F(Win32Window, TabWalksTheFocusOrderAndEnterPressesOnlyAFocusedButton)
+// Tab and Shift+Tab walk all stops and wrap around. Enter presses a focused
+// button, whose message the window shows; elsewhere it does nothing.
+TEST_F(Win32Window, KeysWalkTheFocusOrderAndEnterPressesOnlyAFocusedButton)
 {
+    const std::size_t stops = focusOrder().size();
     SetFocus(control(u"Text1"));
-    for (std::size_t i = 1; i <= focusOrder.size(); ++i) {
-        pressKey(VK_TAB);
-        HWND expected = control(focusOrder[i % focusOrder.size()]);
-        EXPECT_TRUE(GetFocus() == expected || GetParent(GetFocus()) == expected) << i << " tabs"; // a selector's field
+    for (std::size_t i = 1; i <= 2 * stops; ++i) {
+        const bool back = i > stops;
+        press(VK_TAB, back);
+        HWND expected = control(focusOrder()[(back ? 2 * stops - i : i) % stops]);
+        EXPECT_TRUE(GetFocus() == expected || GetParent(GetFocus()) == expected) << i; // or a selector's field
     }
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, inspectMessageBox);
-    SetFocus(control(u"Combo3"));
-    type(L"水");
-    pressKey(VK_RETURN);
-    SetFocus(control(u"Text1"));
-    pressKey(VK_RETURN);
-    EXPECT_EQ(SendMessageW(control(u"Combo3"), CB_GETCOUNT, 0, 0), 12);
-    SetFocus(control(u"bt1"));
-    pressKey(VK_RETURN);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(seenBox, (std::vector<std::wstring> {L"Tavelin", L"请填写排行榜标题！", L"button"}));
+    shownMessages.clear();
+    for (std::u16string_view name : {u"Text1", u"Combo3", u"Text3", u"bt1"}) {
+        SetFocus(control(name));
+        press(VK_RETURN);
+    }
+    EXPECT_EQ(shownMessages, std::vector {toWide(tavelin::RankingValidator::validate({})->message)});
 }
 
-// Typed lines go past what the custom text box shows, pasted texts past an
-// edit control's default limit. A reset leaves no list entry selected.
-TEST_F(Win32Window, EnteredTextComesOutWhole)
+// Esc does nothing anywhere: twice at each stop, after typing, and in a
+// selector whose list it closes. The multi-line boxes once closed the
+// window on it.
+TEST_F(Win32Window, EscapeKeepsTheFormAsTyped)
 {
-    std::wstring typed;
-    for (wchar_t line = L'甲'; line < L'甲' + 8; ++line)
-        typed += std::wstring(60, line) + L"\r\n";
-    const std::wstring pasted(33000, L'文');
-    SetFocus(control(u"Text1"));
-    type(L"本周运势");
-    for (std::size_t rank = 1; rank <= 12; ++rank) {
-        SetFocus(control(focusOrder[rank + 3]));
-        for (std::size_t down = 0; down < rank; ++down)
-            pressKey(VK_DOWN);
+    std::vector<std::wstring> typed;
+    for (std::u16string_view name : focusOrder()) {
+        SetFocus(control(name));
+        type(u"键");
+        typed.push_back(text(name));
+        press(VK_ESCAPE);
+        press(VK_ESCAPE);
+        ASSERT_TRUE(IsWindow(form->handle())) << "closed by Esc in " << toWide(name);
     }
-    paste(pasted); // over 摩羯座, which the choice left selected
+    for (std::size_t stop = 0; stop < typed.size(); ++stop)
+        EXPECT_EQ(text(focusOrder()[stop]), typed[stop]);
+    SetFocus(control(u"Combo5"));
+    press(VK_F4);
+    ASSERT_TRUE(SendMessageW(control(u"Combo5"), CB_GETDROPPEDSTATE, 0, 0));
+    press(VK_ESCAPE);
+    EXPECT_FALSE(SendMessageW(control(u"Combo5"), CB_GETDROPPEDSTATE, 0, 0));
+}
+
+// A title longer than its box, typed lines past what the custom text box
+// shows, and pasted texts past an edit control's default limit all reach
+// the ranking whole. Reset, pressed from the keyboard, shows the
+// placeholder in every selector again, as start-up did, with no entry
+// selected.
+TEST_F(Win32Window, EnteredTextComesOutWholeAndResetShowsThePlaceholders)
+{
+    tavelin::RankingSheet sheet;
+    sheet.title = std::u16string(200, u'榜');
+    for (char16_t line = u'甲'; line < u'甲' + 8; ++line)
+        sheet.customText += std::u16string(60, line) + u"\r\n";
+    const std::u16string pasted(33000, u'文');
+    SetFocus(control(u"Text1"));
+    type(sheet.title);
+    for (int rank = 1; rank <= 12; ++rank) {
+        SetFocus(control(selectorName(rank)));
+        for (int down = 0; down < rank; ++down)
+            press(VK_DOWN);
+        sheet.pick(rank) = tavelin::SignCatalogue::nameAt(rank);
+    }
+    paste(pasted); // over the 12th sign, which the choice left selected
+    sheet.pick(12) = pasted;
     SetFocus(control(u"Text3"));
-    type(typed);
+    type(sheet.customText);
     paste(pasted);
-    click(u"bt1");
-    const std::wstring expected = L"【本周运势】第一名：水瓶座  第二名：双鱼座  第三名：白羊座  第四名：金牛座  "
-                                  L"第五名：双子座  第六名：巨蟹座  第七名：狮子座  第八名：处女座  "
-                                  L"第九名：天秤座  第十名：天蝎座  第十一名：射手座  第十二名："
-        + pasted + L"。" + typed + pasted;
+    sheet.customText += pasted;
+    SetFocus(control(u"bt1"));
+    press(VK_RETURN);
+    const auto expected = toWide(
+        tavelin::RankingComposer::appendCustomText(tavelin::RankingComposer::compose(sheet), sheet.customText));
     EXPECT_TRUE(text(u"Text2") == expected) << text(u"Text2").size() << " code units, not " << expected.size();
-    click(u"bt2");
-    for (std::size_t rank = 1; rank <= 12; ++rank)
-        EXPECT_EQ(SendMessageW(control(focusOrder[rank + 3]), CB_GETCURSEL, 0, 0), CB_ERR) << rank;
+
+    SetFocus(control(u"bt2"));
+    press(VK_RETURN);
+    for (int rank = 1; rank <= 12; ++rank) {
+        EXPECT_EQ(shownAtStartUp[static_cast<std::size_t>(rank - 1)], toWide(tavelin::Placeholder)) << rank;
+        EXPECT_EQ(text(selectorName(rank)), toWide(tavelin::Placeholder)) << rank;
+        EXPECT_EQ(SendMessageW(control(selectorName(rank)), CB_GETCURSEL, 0, 0), CB_ERR) << rank;
+    }
 }
 
-// The test runs beside Tavelin.exe.
+namespace {
+
+// Stand-ins for the DPI functions of each Windows, on a 144 dpi screen of a
+// system whose DPI is another. On x64 they need no calling convention.
+UINT fakeDpi = 144;
+HWND frameScaledFor = nullptr;
+
+DpiFunctions windows10(DpiFunctions::ScaleFrame scaleFrame = nullptr)
+{
+    return {[](HWND) { return fakeDpi; }, DpiFunctions::fromSystem().adjustWindowRectExForDpi, nullptr, scaleFrame};
+}
+
+int iconWidth(const MainForm &form, WPARAM which)
+{
+    ICONINFO parts {};
+    GetIconInfo(reinterpret_cast<HICON>(SendMessageW(form.handle(), WM_GETICON, which, 0)), &parts);
+    BITMAP colour {};
+    GetObjectW(parts.hbmColor, sizeof colour, &colour);
+    DeleteObject(parts.hbmColor);
+    DeleteObject(parts.hbmMask);
+    return colour.bmWidth;
+}
+
+} // namespace
+
+// The client area is 752 x 717 pixels at 144 dpi on each Windows' path:
+// Windows 8.1 takes the monitor's DPI; Windows 10 1607 (per-monitor v1)
+// asks the frame to scale and makes up for a frame that stays as it was;
+// 1703 takes the window's DPI. Windows 7's is the 144 dpi window run.
+TEST(DpiPaths, EachWindowsOpensAt144Dpi)
+{
+    ASSERT_NE(systemDpi(), 144);
+    const auto monitorDpi = [](HMONITOR monitor, int, UINT *dpiX, UINT *dpiY) {
+        *dpiX = *dpiY = fakeDpi;
+        return monitor ? S_OK : E_INVALIDARG;
+    };
+    expectClientArea(MainForm({nullptr, nullptr, monitorDpi, nullptr}).handle(), 752, 717);
+    const auto recordFrameScaling = [](HWND window) {
+        frameScaledFor = window;
+        return TRUE;
+    };
+    const MainForm windows10_1607(windows10(recordFrameScaling));
+    EXPECT_EQ(frameScaledFor, windows10_1607.handle());
+    expectClientArea(windows10_1607.handle(), 752, 717);
+    expectClientArea(MainForm(windows10()).handle(), 752, 717);
+}
+
+// Moved from a 96 dpi screen to a 144 dpi one, the window scales its
+// layout, font and icons. With TAVELIN_HOLD_WINDOW set it stays open until
+// closed, for a screenshot.
+TEST(DpiPaths, MovedFrom96To144Dpi)
+{
+    fakeDpi = 96;
+    MainForm form(windows10());
+    form.show(SW_SHOWNORMAL);
+    fakeDpi = 144;
+    RECT suggested = {40, 30, 40 + 800, 30 + 800};
+    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    expectClientArea(form.handle(), 752, 717);
+    expectEveryCaptionWhole(form);
+    EXPECT_EQ(iconWidth(form, ICON_BIG), 48);
+    EXPECT_EQ(iconWidth(form, ICON_SMALL), 24);
+    if (std::getenv("TAVELIN_HOLD_WINDOW"))
+        tavelin::win32::runMessageLoop(form.handle());
+}
+
+// The program file, once; the test runs beside Tavelin.exe.
 TEST(ProgramFile, VersionBlockInSimplifiedChinese)
 {
     std::vector<char> block(GetFileVersionInfoSizeW(L"Tavelin.exe", nullptr));
     ASSERT_TRUE(GetFileVersionInfoW(L"Tavelin.exe", 0, static_cast<DWORD>(block.size()), block.data()));
-    const auto value = [&block](const std::wstring &name) {
-        const std::wstring path = L"\\StringFileInfo\\080404B0\\" + name; // Simplified Chinese (PRC), Unicode
-        wchar_t *found = nullptr;
+    const auto value = [&block](const std::wstring &path) {
+        void *found = nullptr;
         UINT length = 0;
-        VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void **>(&found), &length);
-        return std::wstring(found ? found : L"<missing>");
+        VerQueryValueW(block.data(), path.c_str(), &found, &length);
+        return found ? static_cast<const wchar_t *>(found) : L"<missing>";
     };
-    EXPECT_EQ(value(L"FileVersion"), TAVELIN_VERSION);
-    EXPECT_EQ(value(L"ProductVersion"), TAVELIN_VERSION);
-    EXPECT_EQ(value(L"ProductName"), L"Tavelin");
-    EXPECT_EQ(value(L"InternalName"), L"Tavelin");
-    EXPECT_EQ(value(L"OriginalFilename"), L"Tavelin.exe");
-    WORD *language = nullptr;
-    UINT length = 0;
-    VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&language), &length);
-    EXPECT_EQ(language[0], 0x0804);
-    EXPECT_EQ(language[1], 1200);
+    std::wstring strings;
+    for (const wchar_t *name :
+         {L"FileVersion", L"ProductVersion", L"ProductName", L"InternalName", L"OriginalFilename"})
+        strings += value(std::wstring(L"\\StringFileInfo\\080404B0\\") + name) + std::wstring(L"|"); // zh-CN, Unicode
+    EXPECT_EQ(strings, TAVELIN_VERSION L"|" TAVELIN_VERSION L"|Tavelin|Tavelin|Tavelin.exe|");
+    EXPECT_EQ(std::wstring(value(L"\\VarFileInfo\\Translation"), 2), std::wstring({0x0804, 1200}));
 }
