@@ -37,9 +37,13 @@ const char *columnPlace(ui::ControlRole role)
         return "marked";
     case ui::ControlRole::RequiredMark:
         return "mark";
-    default:
-        return "line";
+    case ui::ControlRole::TitlePrompt:
+    case ui::ControlRole::Generate:
+    case ui::ControlRole::Reset:
+    case ui::ControlRole::Output:
+        break;
     }
+    return "line";
 }
 
 // A caption is a <label> for the control it names. Its text keeps its line
