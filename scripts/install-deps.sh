@@ -20,6 +20,9 @@ test_packages=(
     lintian cloc
     emscripten nodejs chromium chromium-driver python3-selenium
 )
+# npm installs the page's test tools; some builds of nodejs carry it and
+# conflict with Debian's package.
+command -v npm >/dev/null || test_packages+=(npm)
 
 bench_packages=(
     libbenchmark-dev xvfb xauth python3

@@ -4,8 +4,9 @@
 #   scripts/screenshot.sh --windows [output.png] [dpi]   Tavelin.exe under Wine at dpi (96, 144...)
 #   scripts/screenshot.sh --windows-moved [output.png]   the window under Wine at 144 dpi after a
 #                                                   simulated move from a 96 dpi screen
-#   scripts/screenshot.sh --web [output-prefix]      the page in headless Chromium, at a
-#                                                   desktop size and at a phone's width
+#   scripts/screenshot.sh --web [output-prefix]      the page in headless Chromium: at a
+#                                                   desktop size, 375 px wide as on a phone,
+#                                                   and in forced colours with a list open
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,10 +20,14 @@ import sys, tempfile
 from pathlib import Path
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 page, prefix = Path(sys.argv[1]).as_uri(), sys.argv[2]
-screens = {"": (800, 560, 1, False), "-phone": (390, 844, 2, True)}
+# width, height, device pixels per CSS pixel, phone, forced colours; a phone's
+# picture is as tall as the page.
+screens = {"": (800, 560, 1, False, False), "-375": (375, 667, 2, True, False), "-forced": (800, 560, 1, False, True)}
 with tempfile.TemporaryDirectory() as profile:
     options = webdriver.ChromeOptions()
     for flag in ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run", "--hide-scrollbars",
@@ -30,11 +35,18 @@ with tempfile.TemporaryDirectory() as profile:
         options.add_argument(flag)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     try:
-        for suffix, (width, height, scale, mobile) in screens.items():
-            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                   {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
+        for suffix, (width, height, scale, mobile, forced) in screens.items():
+            metrics = {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile}
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+            driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                                   {"features": [{"name": "forced-colors", "value": "active" if forced else "none"}]})
             driver.get(page)
             WebDriverWait(driver, 20).until(lambda d: d.execute_script("return !!document.getElementById('bt1')"))
+            if mobile:
+                metrics["height"] = driver.execute_script("return document.documentElement.scrollHeight")
+                driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+            if forced:  # an open list with a highlighted option, in a focused field
+                driver.find_element(By.ID, "Combo2").send_keys(Keys.DOWN, Keys.DOWN, Keys.DOWN)
             driver.save_screenshot(f"{prefix}{suffix}.png")
             print(f"saved {prefix}{suffix}.png")
     finally:

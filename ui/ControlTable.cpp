@@ -61,7 +61,7 @@ constexpr int customCaptionHeight = 1440;
 
 constexpr std::array controls = {
     ControlSpec {u"Label1", Label, TitlePrompt, u"请输入排行榜的名字：", {360, 360, 1815, 255}, {}, names::Text1},
-    ControlSpec {names::Text1, SingleLineText, Title, u"", {2400, 360, 2295, 270}, u"排行榜的名字"},
+    ControlSpec {names::Text1, SingleLineText, Title, u"", {2400, 360, 2295, 270}, u"排行榜的名字", {}, u"必填"},
     ControlSpec {u"Label2", Label, RequiredMark, u"* 必填", {5160, 360, 975, 255}},
 
     caption(u"Label3(0)", u"第一名：", 1),

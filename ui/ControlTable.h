@@ -49,6 +49,9 @@ struct ControlSpec
     std::u16string_view accessibleName = {};
     // For a caption: the control it names.
     std::u16string_view captionFor = {};
+    // For a required input: its required mark in words, which a screen
+    // reader says after the name.
+    std::u16string_view requiredNote = {};
 };
 
 struct FormSpec

@@ -30,13 +30,13 @@ val createField(const ui::ControlSpec &row)
     setAttribute(field, "aria-controls", toJs(listId(row.name)));
     setAttribute(field, "aria-label", toJs(row.accessibleName));
     field.set("value", toJs(row.text));
-    listen(field, "blur", "tavelinCloseList");
     listen(field, "keydown", "tavelinFieldKeyDown");
     listen(field, "input", "tavelinFieldEdited");
     return field;
 }
 
-// Outside the focus order, as in the pattern; the field takes the focus.
+// Outside the focus order, as in the pattern; the field takes the focus,
+// except after a tap (see toggleList).
 val createListButton(const ui::ControlSpec &row)
 {
     val button = createElement("button");
@@ -58,6 +58,7 @@ val createList(const ui::ControlSpec &row)
     setAttribute(list, "role", val("listbox"));
     setAttribute(list, "aria-label", toJs(row.accessibleName));
     listen(list, "mousedown", "tavelinKeepFocus");
+    listen(list, "mouseover", "tavelinOptionPointed");
     listen(list, "click", "tavelinOptionClicked");
     return list;
 }
@@ -111,12 +112,26 @@ void moveActiveOption(const val &box, bool down)
         setActiveOption(box, next);
 }
 
+// The option whose text is the field's, or null.
+val optionEqualToField(const val &box)
+{
+    const val text = partOf(box, "[role=combobox]")["value"];
+    for (val option = partOf(box, "[role=listbox]")["firstElementChild"]; !option.isNull();
+         option = option["nextElementSibling"])
+        if (option["textContent"].strictlyEquals(text))
+            return option;
+    return val::null();
+}
+
+// An opened list shows the field's text as its active option, if it is one.
 void setListOpen(const val &box, bool open)
 {
     setActiveOption(box, val::null());
     partOf(box, "[role=listbox]").set("hidden", !open);
     for (val part : {partOf(box, "[role=combobox]"), partOf(box, "button")})
         setAttribute(part, "aria-expanded", val(open ? "true" : "false"));
+    if (open)
+        setActiveOption(box, optionEqualToField(box));
 }
 
 // Pressing the button or an option must not take the focus from the field,
@@ -126,26 +141,42 @@ void keepFocus(val event)
     event.call<void>("preventDefault");
 }
 
+// After a tap the button takes the focus, as focus in the field would raise
+// the on-screen keyboard over the list.
 void toggleList(val event)
 {
-    const val box = boxOf(event["currentTarget"]);
+    val button = event["currentTarget"];
+    const val box = boxOf(button);
     setListOpen(box, !isListOpen(box));
-    partOf(box, "[role=combobox]").call<void>("focus");
+    const bool tapped = event["pointerType"].strictlyEquals(val("touch"));
+    (tapped ? button : partOf(box, "[role=combobox]")).call<void>("focus");
 }
 
-// The field takes the entry's text as it is, and the list closes.
-void choose(const val &option)
+// The field takes the text of the option, if there is one, as it is, and
+// the list closes.
+void choose(const val &box, const val &option)
 {
-    if (option.isNull())
-        return;
-    const val box = boxOf(option);
-    partOf(box, "[role=combobox]").set("value", option["textContent"]);
+    if (!option.isNull())
+        partOf(box, "[role=combobox]").set("value", option["textContent"]);
     setListOpen(box, false);
+}
+
+val optionAt(const val &event)
+{
+    return event["target"].call<val>("closest", val("[role=option]"));
 }
 
 void optionClicked(val event)
 {
-    choose(event["target"].call<val>("closest", val("[role=option]")));
+    if (const val option = optionAt(event); !option.isNull())
+        choose(boxOf(option), option);
+}
+
+// The pointer moves the one highlight that the keys move too.
+void optionPointed(val event)
+{
+    if (const val option = optionAt(event); !option.isNull())
+        setActiveOption(boxOf(option), option);
 }
 
 // With the list closed, Down and Alt+Down open it; every other key is the
@@ -158,8 +189,9 @@ bool keyWithListClosed(const val &box, const std::string &key)
     return true;
 }
 
-// With the list open, Down and Up move the active option, Enter chooses it,
-// and Escape and Alt+Up close the list.
+// With the list open, Down and Up move the active option, Enter chooses it
+// or, with none active, keeps the typed text, and Escape and Alt+Up close
+// the list.
 bool keyWithListOpen(const val &box, const std::string &key, bool alt)
 {
     if (key == "ArrowDown" && !alt)
@@ -167,7 +199,7 @@ bool keyWithListOpen(const val &box, const std::string &key, bool alt)
     else if (key == "ArrowUp" && !alt)
         moveActiveOption(box, false);
     else if (key == "Enter")
-        choose(activeOption(box));
+        choose(box, activeOption(box));
     else if (key == "Escape" || key == "ArrowUp")
         setListOpen(box, false);
     else
@@ -199,9 +231,13 @@ void fieldEdited(val event)
     setActiveOption(boxOf(event["currentTarget"]), val::null());
 }
 
-void closeList(val event)
+// The list closes once the focus leaves the box: the field, or the button
+// after a tap.
+void focusLeft(val event)
 {
-    setListOpen(boxOf(event["currentTarget"]), false);
+    const val box = event["currentTarget"];
+    if (!box.call<bool>("contains", event["relatedTarget"]))
+        setListOpen(box, false);
 }
 
 } // namespace
@@ -211,6 +247,7 @@ val createComboBox(const ui::ControlSpec &row)
     val box = createElement("div");
     box.set("className", val("combo"));
     box.call<void>("append", createField(row), createListButton(row), createList(row));
+    listen(box, "focusout", "tavelinFocusLeft");
     return box;
 }
 
@@ -229,7 +266,8 @@ EMSCRIPTEN_BINDINGS(tavelin_combo_box)
     emscripten::function("tavelinKeepFocus", &keepFocus);
     emscripten::function("tavelinToggleList", &toggleList);
     emscripten::function("tavelinOptionClicked", &optionClicked);
-    emscripten::function("tavelinCloseList", &closeList);
+    emscripten::function("tavelinFocusLeft", &focusLeft);
+    emscripten::function("tavelinOptionPointed", &optionPointed);
     emscripten::function("tavelinFieldKeyDown", &fieldKeyDown);
     emscripten::function("tavelinFieldEdited", &fieldEdited);
 }

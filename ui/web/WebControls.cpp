@@ -11,13 +11,39 @@ namespace {
 
 using emscripten::val;
 
+// The window's geometry, which the style sheet applies where the window
+// fits the screen.
 void place(val &element, const ui::TwipRect &twips)
 {
-    val style = element["style"];
-    style.set("left", pixels(twips.left));
-    style.set("top", pixels(twips.top));
-    style.set("width", pixels(twips.width));
-    style.set("height", pixels(twips.height));
+    setPixels(element, "--left", twips.left);
+    setPixels(element, "--top", twips.top);
+    setPixels(element, "--width", twips.width);
+    setPixels(element, "--height", twips.height);
+}
+
+// Where the form is one column wide, captions stand beside their inputs and
+// everything else takes a whole line, the title box keeping its required
+// mark beside it.
+const char *columnPlace(ui::ControlRole role)
+{
+    switch (role) {
+    case ui::ControlRole::RankCaption:
+    case ui::ControlRole::CustomTextCaption:
+        return "caption";
+    case ui::ControlRole::RankSelector:
+    case ui::ControlRole::CustomText:
+        return "captioned";
+    case ui::ControlRole::Title:
+        return "marked";
+    case ui::ControlRole::RequiredMark:
+        return "mark";
+    case ui::ControlRole::TitlePrompt:
+    case ui::ControlRole::Generate:
+    case ui::ControlRole::Reset:
+    case ui::ControlRole::Output:
+        break;
+    }
+    return "line";
 }
 
 // A caption is a <label> for the control it names. Its text keeps its line
@@ -37,6 +63,10 @@ val createTextBox(const ui::ControlSpec &row, const char *tag)
     val box = createElement(tag);
     keepTypedTextExact(box);
     setAttribute(box, "aria-label", toJs(row.accessibleName));
+    if (!row.requiredNote.empty()) {
+        setAttribute(box, "aria-required", val("true"));
+        setAttribute(box, "aria-description", toJs(row.requiredNote));
+    }
     box.set("value", toJs(row.text));
     return box;
 }
@@ -70,9 +100,10 @@ val createElementFor(const ui::ControlSpec &row)
 
 // The form is laid out at 96 dpi, where a CSS pixel is a device pixel at
 // zoom 1; the browser scales it for the screen.
-val pixels(int twips)
+void setPixels(val &element, const char *property, int twips)
 {
-    return val(std::to_string(ui::twipsToPixels(twips)) + "px");
+    const std::string length = std::to_string(ui::twipsToPixels(twips)) + "px";
+    element["style"].call<void>("setProperty", val(property), val(length));
 }
 
 val createControl(const ui::ControlSpec &row)
@@ -81,6 +112,7 @@ val createControl(const ui::ControlSpec &row)
     // A combo box names its field, not the box around it.
     if (row.kind != ui::ControlKind::Selector)
         element.set("id", toJs(row.name));
+    element["classList"].call<void>("add", val(columnPlace(row.role)));
     place(element, row.twips);
     return element;
 }

@@ -6,12 +6,12 @@
 
 namespace tavelin::web {
 
-// Creates the element for one row of the control table, placed in CSS
-// pixels and holding its initial text. The element that takes the focus and
-// holds the text carries the control's name as its id.
+// Creates the element for one row of the control table, holding its initial
+// text and its place in both layouts of the form. The element that takes
+// the focus and holds the text carries the control's name as its id.
 emscripten::val createControl(const ui::ControlSpec &row);
 
-// A length in twips as a CSS length.
-emscripten::val pixels(int twips);
+// Sets a CSS property of the element to a length given in twips.
+void setPixels(emscripten::val &element, const char *property, int twips);
 
 } // namespace tavelin::web

@@ -9,7 +9,6 @@
 
 #include <emscripten/bind.h>
 
-#include <algorithm>
 #include <string>
 
 namespace tavelin::web {
@@ -23,10 +22,19 @@ val createFormElement()
     const ui::FormSpec &size = ui::mainForm();
     val form = createElement("main");
     form.set("id", val("MainForm"));
-    val style = form["style"];
-    style.set("width", pixels(size.clientWidthTwips));
-    style.set("height", pixels(size.clientHeightTwips));
+    setPixels(form, "--width", size.clientWidthTwips);
+    setPixels(form, "--height", size.clientHeightTwips);
     return form;
+}
+
+// Seen by no one, heard by screen readers.
+void createAnnouncement()
+{
+    val region = createElement("div");
+    region.set("id", val("announcement"));
+    region.set("className", val("unseen"));
+    setAttribute(region, "role", val("status"));
+    document()["body"].call<void>("append", region);
 }
 
 void createControls(val &form)
@@ -46,6 +54,13 @@ void setFocusOrder()
         elementById(order[i]).set("tabIndex", static_cast<int>(i + 1));
 }
 
+// The layout follows the viewport, whose width changes with the zoom too.
+void viewportChanged(val query)
+{
+    val page = document()["documentElement"];
+    setAttribute(page, "data-layout", val(query["matches"].as<bool>() ? "window" : "column"));
+}
+
 // The handler of the button with this id runs on the page's form.
 void buttonClicked(val event)
 {
@@ -53,20 +68,25 @@ void buttonClicked(val event)
     ui::clickHandler(fromJs(event["currentTarget"]["id"]))(form);
 }
 
-// A screen narrower than the form shows all of it, scaled down in one piece
-// and never laid out anew.
-void fitToViewport()
+// Where the window fits the screen, the form keeps the window's geometry;
+// on a narrower screen, or a page zoomed in as far, it is one column in
+// reading order, the order of the control table. Text is never scaled.
+// This runs before the controls exist, which are then first laid out as
+// they are shown: a field keeps the scroll position of its first layout.
+void followViewportWidth()
 {
-    const double viewport = document()["documentElement"]["clientWidth"].as<double>();
-    const double width = ui::twipsToPixels(ui::mainForm().clientWidthTwips);
-    const double scale = std::min(1.0, viewport / width);
-    val style = elementById(u"MainForm")["style"];
-    style.set("transform", scale < 1 ? val("scale(" + std::to_string(scale) + ")") : val(""));
+    const int width = ui::twipsToPixels(ui::mainForm().clientWidthTwips);
+    val query = val::global("window").call<val>("matchMedia", val("(min-width: " + std::to_string(width) + "px)"));
+    listen(query, "change", "tavelinViewportChanged");
+    viewportChanged(query);
 }
 
-void viewportResized(val)
+// A new ranking is read out politely. After a failed check the message box
+// is read out instead, so the custom text that the handler adds then is not.
+void announceOutput(std::u16string_view text)
 {
-    fitToViewport();
+    if (!isMessageShown())
+        elementById(u"announcement").set("textContent", toJs(text));
 }
 
 } // namespace
@@ -80,6 +100,8 @@ std::u16string WebMainForm::text(std::u16string_view control) const
 void WebMainForm::setText(std::u16string_view control, std::u16string_view text)
 {
     elementById(control).set("value", toJs(text));
+    if (control == ui::names::Text2)
+        announceOutput(text);
 }
 
 void WebMainForm::appendEntry(std::u16string_view selector, std::u16string_view entry)
@@ -98,25 +120,24 @@ void WebMainForm::showMessage(std::u16string_view message)
 
 void showMainForm()
 {
+    followViewportWidth();
     val form = createFormElement();
     createControls(form);
     document()["body"].call<void>("append", form);
     createMessageBox();
+    createAnnouncement();
     setFocusOrder();
 
     WebMainForm operations;
     ui::Form_Load(operations);
 
-    fitToViewport();
-    val window = val::global("window");
-    listen(window, "resize", "tavelinViewportResized");
     elementById(ui::focusOrder().front()).call<void>("focus");
 }
 
 EMSCRIPTEN_BINDINGS(tavelin_main_form)
 {
     emscripten::function("tavelinButtonClicked", &buttonClicked);
-    emscripten::function("tavelinViewportResized", &viewportResized);
+    emscripten::function("tavelinViewportChanged", &viewportChanged);
 }
 
 } // namespace tavelin::web

@@ -48,4 +48,9 @@ void showMessage(std::u16string_view message)
     elementById(u"messageBox").call<void>("showModal");
 }
 
+bool isMessageShown()
+{
+    return elementById(u"messageBox")["open"].as<bool>();
+}
+
 } // namespace tavelin::web

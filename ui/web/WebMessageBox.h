@@ -12,4 +12,6 @@ void createMessageBox();
 // Opens the box and returns at once; the page stays inert until it is closed.
 void showMessage(std::u16string_view message);
 
+bool isMessageShown();
+
 } // namespace tavelin::web
