@@ -4,6 +4,7 @@
 #include "QtText.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -28,6 +29,14 @@ void setUpApplication(QApplication &application)
 {
     QApplication::setApplicationName(toQString(ui::mainForm().title));
     installChineseQtTranslation(application);
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char *name : {"tavelin", "tavelin-64", "tavelin-128", "tavelin-256"})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+    return icon;
 }
 
 } // namespace tavelin::qt

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QIcon;
 
 namespace tavelin::qt {
 
@@ -9,5 +10,8 @@ namespace tavelin::qt {
 // texts (button captions, context menus), so that the window speaks one
 // language. Without those texts installed it still works, in Qt's English.
 void setUpApplication(QApplication &application);
+
+// The same picture at every size it was drawn at, so it stays sharp when scaled.
+QIcon programIcon();
 
 } // namespace tavelin::qt

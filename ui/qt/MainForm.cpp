@@ -12,12 +12,9 @@
 
 namespace tavelin::qt {
 
-namespace {
-
-// The layout is fixed in pixels, so the font is too: every caption fits its
-// label on one line at this size, and Qt scales it with the screen. The
-// Simplified Chinese faces come first so that no Japanese glyph forms are
-// picked for Chinese text.
+// Every caption fits its label on one line at this size, and Qt scales it
+// with the screen. The Simplified Chinese faces come first so that no
+// Japanese glyph forms are picked for Chinese text.
 QFont formFont()
 {
     QFont font;
@@ -26,8 +23,6 @@ QFont formFont()
     font.setPixelSize(12);
     return font;
 }
-
-} // namespace
 
 MainForm::MainForm(QWidget *parent)
     : QWidget(parent)

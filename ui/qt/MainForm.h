@@ -8,6 +8,9 @@
 
 namespace tavelin::qt {
 
+// The font of every control: the layout is fixed in pixels, so it is too.
+QFont formFont();
+
 // The one window of the tool. It only builds its controls from the control
 // table, moves text in and out and shows messages; the handlers decide.
 class MainForm : public QWidget, private ui::FormOperations
