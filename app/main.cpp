@@ -2,7 +2,6 @@
 #include "MainForm.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -10,9 +9,9 @@ int main(int argc, char *argv[])
     tavelin::qt::setUpApplication(application);
     QApplication::setApplicationVersion(QStringLiteral(TAVELIN_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TAVELIN_APP_ID));
-    QApplication::setWindowIcon(tavelin::qt::programIcon());
 
     tavelin::qt::MainForm window;
+    tavelin::qt::setProgramIconAfterFirstFrame(window);
     window.show();
     return QApplication::exec();
 }

@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QIcon>
 #include <QLabel>
 #include <QTimer>
 
@@ -60,8 +59,7 @@ class FirstFrame : public QObject
 public:
     explicit FirstFrame(bool endAtFirstFrame)
         : m_endAtFirstFrame(endAtFirstFrame)
-    {
-    }
+    { }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -93,8 +91,9 @@ std::unique_ptr<QWidget> bareWindow(bool withCaption)
 std::unique_ptr<QWidget> tavelinWindow(QApplication &application)
 {
     tavelin::qt::setUpApplication(application);
-    QApplication::setWindowIcon(tavelin::qt::programIcon());
-    return std::make_unique<tavelin::qt::MainForm>();
+    auto window = std::make_unique<tavelin::qt::MainForm>();
+    tavelin::qt::setProgramIconAfterFirstFrame(*window);
+    return window;
 }
 
 } // namespace
@@ -104,8 +103,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const QByteArray mode = argc > 1 ? argv[1] : "tavelin";
     const bool endAtFirstFrame = argc > 2 && QByteArray(argv[2]) == "first-frame";
-    std::unique_ptr<QWidget> window =
-        mode == "bare" || mode == "label" ? bareWindow(mode == "label") : tavelinWindow(application);
+    std::unique_ptr<QWidget> window
+        = mode == "bare" || mode == "label" ? bareWindow(mode == "label") : tavelinWindow(application);
     FirstFrame firstFrame(endAtFirstFrame);
     window->installEventFilter(&firstFrame);
     window->show();

@@ -1,7 +1,7 @@
 #pragma once
 
 class QApplication;
-class QIcon;
+class QWidget;
 
 namespace tavelin::qt {
 
@@ -11,7 +11,9 @@ namespace tavelin::qt {
 // language. Without those texts installed it still works, in Qt's English.
 void setUpApplication(QApplication &application);
 
-// The same picture at every size it was drawn at, so it stays sharp when scaled.
-QIcon programIcon();
+// Gives the program its icon once the window's first frame is out: the
+// window system only needs it for the title bar and the task switcher, and
+// decoding it earlier would hold that frame back.
+void setProgramIconAfterFirstFrame(QWidget &window);
 
 } // namespace tavelin::qt
