@@ -29,12 +29,15 @@ private:
     void showMessage(std::u16string_view message) override;
 
     void createControls();
+    void attachSelectorFields();
     void linkCaptions();
     void setFocusChain();
     void connectHandlers();
     QWidget *control(std::u16string_view name) const;
 
     QHash<QString, QWidget *> m_controls;
+    // A selector's text until the form has loaded and the selector has its field.
+    QHash<QWidget *, QString> m_heldTexts;
     MessagePresenter m_presentMessage = showModalMessage;
 };
 
