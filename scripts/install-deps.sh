@@ -22,7 +22,7 @@ test_packages=(
 )
 
 bench_packages=(
-    libbenchmark-dev xvfb xauth python3
+    libbenchmark-dev xvfb xauth python3 valgrind
     emscripten nodejs chromium chromium-driver python3-selenium
 )
 
