@@ -125,6 +125,9 @@ void attachFields(const QList<SelectorText> &selectors)
         // field inside it, which holds the focus, carries the name too.
         field->setAccessibleName(combo->accessibleName());
         field->setCompleter(&inert);
+        // Qt moves a compound widget in the focus chain together with the
+        // children that follow it there, so the field goes right after it.
+        QWidget::setTabOrder(combo, field);
         // A new field shows the current entry, so the entry that the text
         // names, if any, is made current first: the field then changes once.
         setControlText(combo, text);

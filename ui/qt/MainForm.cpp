@@ -34,10 +34,10 @@ MainForm::MainForm(QWidget *parent)
     resize(ui::twipsToPixels(form.clientWidthTwips), ui::twipsToPixels(form.clientHeightTwips));
 
     createControls();
-    setFocusChain();
-    connectHandlers();
     ui::Form_Load(*this);
     attachSelectorFields();
+    setFocusChain(); // once every field is in the chain
+    connectHandlers();
 }
 
 void MainForm::setMessagePresenter(MessagePresenter presenter)
