@@ -76,6 +76,19 @@ QWidget *createSelector(QWidget *parent)
     return combo;
 }
 
+QLineEdit *createField(QComboBox *combo)
+{
+    auto *field = withWholeGlyphs(new QLineEdit(combo));
+    field->setMaxLength(unlimitedLength);
+    // On Linux an editable combo reports its text as its name, so the field
+    // inside it, which holds the focus, carries the name too.
+    field->setAccessibleName(combo->accessibleName());
+    // Qt moves a compound widget in the focus chain together with the
+    // children that follow it there, so the field goes right after it.
+    QWidget::setTabOrder(combo, field);
+    return field;
+}
+
 // Outside a dialog, auto-default only means that Enter presses the button
 // while it has the focus, as Space does; there is no default button.
 QWidget *createButton(QWidget *parent)
@@ -119,15 +132,8 @@ void attachFields(const QList<SelectorText> &selectors)
 {
     QCompleter inert;
     for (const auto &[combo, text] : selectors) {
-        auto *field = withWholeGlyphs(new QLineEdit(combo));
-        field->setMaxLength(unlimitedLength);
-        // On Linux an editable combo reports its text as its name, so the
-        // field inside it, which holds the focus, carries the name too.
-        field->setAccessibleName(combo->accessibleName());
+        QLineEdit *field = createField(combo);
         field->setCompleter(&inert);
-        // Qt moves a compound widget in the focus chain together with the
-        // children that follow it there, so the field goes right after it.
-        QWidget::setTabOrder(combo, field);
         // A new field shows the current entry, so the entry that the text
         // names, if any, is made current first: the field then changes once.
         setControlText(combo, text);
