@@ -106,6 +106,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<QWidget> window
         = mode == "bare" || mode == "label" ? bareWindow(mode == "label") : tavelinWindow(application);
     FirstFrame firstFrame(endAtFirstFrame);
+    // The filter installed last runs first: the frame is reported before the
+    // program's icon, which follows it, is decoded.
     window->installEventFilter(&firstFrame);
     window->show();
     return QApplication::exec();
