@@ -25,7 +25,7 @@ test_packages=(
 command -v npm >/dev/null || test_packages+=(npm)
 
 bench_packages=(
-    libbenchmark-dev xvfb xauth python3
+    libbenchmark-dev xvfb xauth python3 valgrind
     emscripten nodejs chromium chromium-driver python3-selenium
 )
 

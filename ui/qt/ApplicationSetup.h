@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QWidget;
 
 namespace tavelin::qt {
 
@@ -9,5 +10,10 @@ namespace tavelin::qt {
 // texts (button captions, context menus), so that the window speaks one
 // language. Without those texts installed it still works, in Qt's English.
 void setUpApplication(QApplication &application);
+
+// Gives the program its icon once the window's first frame is out: the
+// window system only needs it for the title bar and the task switcher, and
+// decoding it earlier would hold that frame back.
+void setProgramIconAfterFirstFrame(QWidget &window);
 
 } // namespace tavelin::qt

@@ -4,6 +4,7 @@
 #include "QtText.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -67,16 +68,25 @@ QWidget *createMultiLineText(QWidget *parent)
     return edit;
 }
 
-// Typed text stays exactly as typed: no completion rewrites it and Enter
-// never turns it into an entry of the list.
+// A selector starts without its field; see attachFields.
 QWidget *createSelector(QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
-    combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    withWholeGlyphs(combo->lineEdit())->setMaxLength(unlimitedLength);
     return combo;
+}
+
+QLineEdit *createField(QComboBox *combo)
+{
+    auto *field = withWholeGlyphs(new QLineEdit(combo));
+    field->setMaxLength(unlimitedLength);
+    // On Linux an editable combo reports its text as its name, so the field
+    // inside it, which holds the focus, carries the name too.
+    field->setAccessibleName(combo->accessibleName());
+    // Qt moves a compound widget in the focus chain together with the
+    // children that follow it there, so the field goes right after it.
+    QWidget::setTabOrder(combo, field);
+    return field;
 }
 
 // Outside a dialog, auto-default only means that Enter presses the button
@@ -86,15 +96,6 @@ QWidget *createButton(QWidget *parent)
     auto *button = new QPushButton(parent);
     button->setAutoDefault(true);
     return button;
-}
-
-// On Linux an editable combo reports its text as its name, so the field
-// inside it, which holds the focus, carries the name too.
-void setAccessibleName(QWidget *widget, const QString &name)
-{
-    widget->setAccessibleName(name);
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        combo->lineEdit()->setAccessibleName(name);
 }
 
 QWidget *createWidget(const ui::ControlSpec &row, QWidget *parent)
@@ -121,9 +122,25 @@ QWidget *createControl(const ui::ControlSpec &row, QWidget *parent)
     QWidget *widget = createWidget(row, parent);
     widget->setObjectName(toQString(row.name));
     widget->setGeometry(pixelRect(row.twips));
-    setAccessibleName(widget, toQString(row.accessibleName));
-    setControlText(widget, toQString(row.text));
+    widget->setAccessibleName(toQString(row.accessibleName));
+    if (row.kind != ui::ControlKind::Selector)
+        setControlText(widget, toQString(row.text));
     return widget;
+}
+
+void attachFields(const QList<SelectorText> &selectors)
+{
+    QCompleter inert;
+    for (const auto &[combo, text] : selectors) {
+        QLineEdit *field = createField(combo);
+        field->setCompleter(&inert);
+        // A new field shows the current entry, so the entry that the text
+        // names, if any, is made current first: the field then changes once.
+        setControlText(combo, text);
+        combo->setLineEdit(field);
+        field->setCompleter(nullptr);
+        setControlText(combo, text);
+    }
 }
 
 } // namespace tavelin::qt

@@ -12,12 +12,9 @@
 
 namespace tavelin::qt {
 
-namespace {
-
-// The layout is fixed in pixels, so the font is too: every caption fits its
-// label on one line at this size, and Qt scales it with the screen. The
-// Simplified Chinese faces come first so that no Japanese glyph forms are
-// picked for Chinese text.
+// Every caption fits its label on one line at this size, and Qt scales it
+// with the screen. The Simplified Chinese faces come first so that no
+// Japanese glyph forms are picked for Chinese text.
 QFont formFont()
 {
     QFont font;
@@ -26,8 +23,6 @@ QFont formFont()
     font.setPixelSize(12);
     return font;
 }
-
-} // namespace
 
 MainForm::MainForm(QWidget *parent)
     : QWidget(parent)
@@ -39,9 +34,10 @@ MainForm::MainForm(QWidget *parent)
     resize(ui::twipsToPixels(form.clientWidthTwips), ui::twipsToPixels(form.clientHeightTwips));
 
     createControls();
-    setFocusChain();
-    connectHandlers();
     ui::Form_Load(*this);
+    attachSelectorFields();
+    setFocusChain(); // once every field is in the chain
+    connectHandlers();
 }
 
 void MainForm::setMessagePresenter(MessagePresenter presenter)
@@ -51,9 +47,23 @@ void MainForm::setMessagePresenter(MessagePresenter presenter)
 
 void MainForm::createControls()
 {
-    for (const ui::ControlSpec &row : ui::controlTable())
-        m_controls.insert(toQString(row.name), createControl(row, this));
+    for (const ui::ControlSpec &row : ui::controlTable()) {
+        QWidget *widget = createControl(row, this);
+        m_controls.insert(toQString(row.name), widget);
+        if (row.kind == ui::ControlKind::Selector)
+            m_heldTexts.insert(widget, toQString(row.text));
+    }
     linkCaptions();
+}
+
+void MainForm::attachSelectorFields()
+{
+    QList<SelectorText> selectors;
+    for (const ui::ControlSpec &row : ui::controlTable()) {
+        if (row.kind == ui::ControlKind::Selector)
+            selectors.append({qobject_cast<QComboBox *>(control(row.name)), m_heldTexts.take(control(row.name))});
+    }
+    attachFields(selectors);
 }
 
 // Lets assistive technology relate each caption to the control it names.
@@ -92,12 +102,18 @@ QWidget *MainForm::control(std::u16string_view name) const
 
 std::u16string MainForm::text(std::u16string_view control) const
 {
-    return toU16(controlText(this->control(control)));
+    QWidget *widget = this->control(control);
+    const auto held = m_heldTexts.constFind(widget);
+    return toU16(held != m_heldTexts.cend() ? *held : controlText(widget));
 }
 
 void MainForm::setText(std::u16string_view control, std::u16string_view text)
 {
-    setControlText(this->control(control), toQString(text));
+    QWidget *widget = this->control(control);
+    if (const auto held = m_heldTexts.find(widget); held != m_heldTexts.end())
+        *held = toQString(text);
+    else
+        setControlText(widget, toQString(text));
 }
 
 // QComboBox selects the first entry added to an empty list and shows it;
@@ -105,10 +121,10 @@ void MainForm::setText(std::u16string_view control, std::u16string_view text)
 void MainForm::appendEntry(std::u16string_view selector, std::u16string_view entry)
 {
     auto *combo = qobject_cast<QComboBox *>(control(selector));
-    const QString shown = combo->currentText();
+    const std::u16string shown = text(selector);
     combo->addItem(toQString(entry));
     if (combo->count() == 1)
-        setControlText(combo, shown);
+        setText(selector, shown);
 }
 
 void MainForm::showMessage(std::u16string_view message)

@@ -8,6 +8,9 @@
 
 namespace tavelin::qt {
 
+// The font of every control: the layout is fixed in pixels, so it is too.
+QFont formFont();
+
 // The one window of the tool. It only builds its controls from the control
 // table, moves text in and out and shows messages; the handlers decide.
 class MainForm : public QWidget, private ui::FormOperations
@@ -26,12 +29,15 @@ private:
     void showMessage(std::u16string_view message) override;
 
     void createControls();
+    void attachSelectorFields();
     void linkCaptions();
     void setFocusChain();
     void connectHandlers();
     QWidget *control(std::u16string_view name) const;
 
     QHash<QString, QWidget *> m_controls;
+    // A selector's text until the form has loaded and the selector has its field.
+    QHash<QWidget *, QString> m_heldTexts;
     MessagePresenter m_presentMessage = showModalMessage;
 };
 

@@ -234,6 +234,15 @@ private slots:
         QCOMPARE(find<QComboBox>(u"Combo1"_qs)->currentText(), u"水瓶座"_qs);
     }
 
+    // The window keeps what the load step sets until the selectors have their fields.
+    void everySelectorStartsAtThePlaceholderWithTheWholeList()
+    {
+        for (QComboBox *combo : m_form->findChildren<QComboBox *>()) {
+            QCOMPARE(combo->currentText(), u"-请选择-"_qs);
+            QVERIFY(combo->currentIndex() == -1 && combo->count() == 12);
+        }
+    }
+
     void realMessageBoxIsModalPlainAndChinese()
     {
         m_form->setMessagePresenter(tavelin::qt::showModalMessage);
