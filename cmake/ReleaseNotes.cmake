@@ -1,20 +1,65 @@
-# This version's entry in CHANGELOG.md: its date, for the AppStream data and
-# the manual pages, and its items, for the Debian changelog.
+# CHANGELOG.md read at configure time. This version's entry gives its date,
+# for the AppStream data and the manual pages, and its items, for the Debian
+# changelog; every dated entry becomes a <release> of the AppStream data,
+# newest first, as the file lists them.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
 file(STRINGS ${PROJECT_SOURCE_DIR}/CHANGELOG.md changelog_lines ENCODING UTF-8)
-set(in_entry FALSE)
+
+function(escape_xml text output)
+    string(REPLACE "&" "&amp;" text "${text}")
+    string(REPLACE "<" "&lt;" text "${text}")
+    string(REPLACE ">" "&gt;" text "${text}")
+    set(${output} "${text}" PARENT_SCOPE)
+endfunction()
+
+set(in_entry FALSE)   # in this version's entry
+set(in_release FALSE) # in any dated entry
+set(releases_xml "")
+set(item "")
+# Appends the item read so far to the release being written.
+macro(close_item)
+    if(NOT item STREQUAL "")
+        escape_xml("${item}" item)
+        string(APPEND releases_xml "          <li>${item}</li>\n")
+        set(item "")
+    endif()
+endmacro()
+macro(close_release)
+    close_item()
+    if(in_release)
+        string(APPEND releases_xml "        </ul>\n      </description>\n    </release>\n")
+    endif()
+endmacro()
+
 foreach(line IN LISTS changelog_lines)
-    if(line MATCHES "^## ([^ ]+) \\(([0-9-]+)\\)")
+    if(line MATCHES "^## ")
+        close_release()
         set(in_entry FALSE)
-        if(CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
-            set(in_entry TRUE)
-            set(TAVELIN_RELEASE_DATE ${CMAKE_MATCH_2})
+        set(in_release FALSE)
+        if(line MATCHES "^## ([^ ]+) \\(([0-9-]+)\\)")
+            set(in_release TRUE)
+            string(APPEND releases_xml
+                "    <release version=\"${CMAKE_MATCH_1}\" date=\"${CMAKE_MATCH_2}\">\n      <description>\n        <ul>\n")
+            if(CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+                set(in_entry TRUE)
+                set(TAVELIN_RELEASE_DATE ${CMAKE_MATCH_2})
+            endif()
         endif()
-    elseif(in_entry AND line MATCHES "^- (.*)")
-        list(APPEND TAVELIN_RELEASE_CHANGES "${CMAKE_MATCH_1}")
-    elseif(in_entry AND line MATCHES "^  (.*)") # an item's next line
-        list(APPEND TAVELIN_RELEASE_CHANGES "  ${CMAKE_MATCH_1}")
+    elseif(in_release AND line MATCHES "^- (.*)")
+        close_item()
+        set(item "${CMAKE_MATCH_1}")
+        if(in_entry)
+            list(APPEND TAVELIN_RELEASE_CHANGES "${CMAKE_MATCH_1}")
+        endif()
+    elseif(in_release AND line MATCHES "^  (.*)") # an item's next line
+        string(APPEND item " ${CMAKE_MATCH_1}")
+        if(in_entry)
+            list(APPEND TAVELIN_RELEASE_CHANGES "  ${CMAKE_MATCH_1}")
+        endif()
     endif()
 endforeach()
+close_release()
 if(NOT TAVELIN_RELEASE_DATE)
     message(FATAL_ERROR "CHANGELOG.md has no entry for version ${PROJECT_VERSION}")
 endif()
+string(STRIP "${releases_xml}" TAVELIN_RELEASES_XML)

@@ -15,9 +15,15 @@ for preset in release asan windows web; do
     log=build/$preset-ctest.log
     if cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; then
         ctest --preset "$preset" -j2 | tee "$log"
+        status=${PIPESTATUS[0]}
         read -r failures total < <(sed -nE 's/.* tests passed, ([0-9]+) tests failed out of ([0-9]+)/\1 \2/p' "$log")
         passed=$((passed + ${total:-0} - ${failures:-0}))
-        failed=$((failed + ${failures:-1}))
+        failed=$((failed + ${failures:-0}))
+        # ctest failing with no failed test counted: no tests, no summary, a bad preset
+        if [ "$status" -ne 0 ] && [ "${failures:-0}" -eq 0 ] || [ -z "${total:-}" ]; then
+            echo "FAILED: ctest for $preset exited with $status"
+            failed=$((failed + 1))
+        fi
     else
         echo "FAILED: the $preset build"
         failed=$((failed + 1))

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Draws the program icon: a dark-blue night sky with white and yellow stars.
 
-Writes tavelin.png (48 x 48, 24-bit), tavelin.ico (the picture at the sizes
-Windows asks for: 16 to 48 pixels as 24-bit bitmaps, 256 as PNG) and larger
-PNGs rendered from the same design for desktop themes. Standard library only; run it again after changing
-the design and commit what it writes.
+Writes the window's and the program file's icon as a full square in 24-bit
+colour: tavelin.png (48 x 48), tavelin-64/128/256.png for dense screens and
+tavelin.ico (16 to 64 pixels as 24-bit bitmaps, 256 as PNG). Desktop themes
+get the sky on a rounded square, transparent around it: tavelin-theme-SIZE.png
+and tavelin.svg, the same drawing as a scalable image. Standard library only;
+run it again after changing the design and commit what it writes.
 """
 
 import math
@@ -32,6 +34,10 @@ STARS = [
     (0.86, 0.88, 0.04, WHITE, 0),
     (0.40, 0.90, 0.03, WHITE, 0),
 ]
+
+# The rounded square the sky fills, in unit coordinates.
+INSET = 1 / 16
+CORNER = 0.2
 
 SUPERSAMPLE = 4
 
@@ -73,22 +79,32 @@ def sky(y):
     return tuple(round(t + (b - t) * y) for t, b in zip(SKY_TOP, SKY_BOTTOM))
 
 
-def render(size):
-    """Rows of (r, g, b) tuples, top row first."""
+def inside_shape(x, y):
+    low, high = INSET + CORNER, 1 - INSET - CORNER
+    nearest_x, nearest_y = min(max(x, low), high), min(max(y, low), high)
+    return (x - nearest_x) ** 2 + (y - nearest_y) ** 2 <= CORNER * CORNER
+
+
+def render(size, rounded):
+    """Rows of pixels, top row first: (r, g, b) for the full square, or
+    (r, g, b, a) for the rounded one, the colour not premultiplied."""
     rows = []
-    samples = SUPERSAMPLE * SUPERSAMPLE
     for py in range(size):
         row = []
         for px in range(size):
-            total = [0, 0, 0]
+            total, covered = [0, 0, 0], 0
             for sy in range(SUPERSAMPLE):
                 for sx in range(SUPERSAMPLE):
                     x = (px + (sx + 0.5) / SUPERSAMPLE) / size
                     y = (py + (sy + 0.5) / SUPERSAMPLE) / size
+                    if rounded and not inside_shape(x, y):
+                        continue
                     colour = covering_star(x, y) or sky(y)
+                    covered += 1
                     for c in range(3):
                         total[c] += colour[c]
-            row.append(tuple(round(t / samples) for t in total))
+            colour = tuple(round(t / covered) for t in total) if covered else (0, 0, 0)
+            row.append(colour + (round(255 * covered / SUPERSAMPLE**2),) if rounded else colour)
         rows.append(row)
     return rows
 
@@ -100,7 +116,8 @@ def png_bytes(rows):
 
     size = len(rows)
     raw = b"".join(b"\x00" + bytes(c for pixel in row for c in pixel) for row in rows)
-    header = struct.pack(">IIBBBBB", size, size, 8, 2, 0, 0, 0)  # 8-bit RGB
+    colour_type = 6 if len(rows[0][0]) == 4 else 2  # 8-bit RGBA or RGB
+    header = struct.pack(">IIBBBBB", size, size, 8, colour_type, 0, 0, 0)
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
@@ -131,13 +148,58 @@ def ico_bytes(renders):
     return directory + b"".join(images)
 
 
+def svg_text(size=256):
+    """The same drawing as a scalable image, in a size-pixel grid."""
+
+    def number(value):
+        return f"{value * size:.2f}".rstrip("0").rstrip(".")
+
+    def hex_colour(colour):
+        return "#%02x%02x%02x" % colour
+
+    inset, corner, side = number(INSET), number(CORNER), number(1 - 2 * INSET)
+    shape = f'x="{inset}" y="{inset}" width="{side}" height="{side}" rx="{corner}"'
+    stars = []
+    for cx, cy, radius, colour, points in STARS:
+        if points == 0:
+            stars.append(f'<circle cx="{number(cx)}" cy="{number(cy)}" r="{number(radius)}" fill="{hex_colour(colour)}"/>')
+        else:
+            outline = " ".join(f"{number(x)},{number(y)}" for x, y in star_outline(cx, cy, radius, points))
+            stars.append(f'<polygon points="{outline}" fill="{hex_colour(colour)}"/>')
+    return "\n".join(
+        [
+            f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" viewBox="0 0 {size} {size}">',
+            "  <defs>",
+            f'    <linearGradient id="sky" gradientUnits="userSpaceOnUse" x1="0" y1="0" x2="0" y2="{size}">',
+            f'      <stop offset="0" stop-color="{hex_colour(SKY_TOP)}"/>',
+            f'      <stop offset="1" stop-color="{hex_colour(SKY_BOTTOM)}"/>',
+            "    </linearGradient>",
+            f'    <clipPath id="shape"><rect {shape}/></clipPath>',
+            "  </defs>",
+            f'  <rect {shape} fill="url(#sky)"/>',
+            '  <g clip-path="url(#shape)">',
+            *(f"    {star}" for star in stars),
+            "  </g>",
+            "</svg>",
+            "",
+        ]
+    )
+
+
+WINDOW_SIZES = (48, 64, 128, 256)
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
 def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent
-    renders = {size: render(size) for size in sorted(set(ICO_SIZES) | {64, 128})}
-    (out / "tavelin.png").write_bytes(png_bytes(renders[48]))
-    (out / "tavelin.ico").write_bytes(ico_bytes(renders))
-    for size in (64, 128, 256):
-        (out / f"tavelin-{size}.png").write_bytes(png_bytes(renders[size]))
+    squares = {size: render(size, rounded=False) for size in sorted(set(ICO_SIZES) | set(WINDOW_SIZES))}
+    (out / "tavelin.ico").write_bytes(ico_bytes(squares))
+    (out / "tavelin.png").write_bytes(png_bytes(squares[48]))
+    for size in WINDOW_SIZES[1:]:
+        (out / f"tavelin-{size}.png").write_bytes(png_bytes(squares[size]))
+    for size in THEME_SIZES:
+        (out / f"tavelin-theme-{size}.png").write_bytes(png_bytes(render(size, rounded=True)))
+    (out / "tavelin.svg").write_text(svg_text())
 
 
 if __name__ == "__main__":
