@@ -50,5 +50,7 @@ done
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install may hold dpkg's lock: wait for it rather than fail.
+wait_for_lock=(-o DPkg::Lock::Timeout=900)
+"${as_root[@]}" apt-get "${wait_for_lock[@]}" update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${wait_for_lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"
