@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the downloads of the last commit into dist/: the Debian package,
 # Tavelin.exe, tavelin.html and their SHA256SUMS. It works in a fresh clone,
-# runs the test command there and builds the downloads only if every test
-# passed, from the same presets. The same commit gives the same files, bit
-# for bit, wherever and whenever it is built.
+# runs the test command there and, only if every test passed, builds the
+# downloads with the tested presets less their tests. The same commit gives
+# the same files, bit for bit, wherever and whenever it is built.
 #   scripts/release.sh              the downloads, tested
 #   scripts/release.sh --untested   the same builds without the tests, only
 #                                   to compare two builds; never to publish
@@ -11,8 +11,14 @@
 # time; TAVELIN_PACKAGE_CONTACT is the package's maintainer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tested=true
-[ "${1:-}" = --untested ] && tested=false
+case "${1:-}" in
+"") tested=true ;;
+--untested) tested=false ;;
+*)
+    echo "usage: $0 [--untested]" >&2
+    exit 2
+    ;;
+esac
 
 # Files that the build writes keep their modes whatever the user's umask:
 # the package's archive headers take them.
@@ -31,7 +37,7 @@ if $tested && ! scripts/test.sh; then
     exit 1
 fi
 
-# The tested presets again, with only what ships.
+# The tested presets again, less their tests.
 cmake --preset download-linux -DTAVELIN_PACKAGE_CONTACT="$contact" >/dev/null
 cmake --preset download-windows >/dev/null
 cmake --preset download-web >/dev/null
