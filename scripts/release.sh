@@ -23,7 +23,8 @@ esac
 # Files that the build writes keep their modes whatever the user's umask:
 # the package's archive headers take them.
 umask 022
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+# The builds need no time given: only the package's files take this one.
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 contact=${TAVELIN_PACKAGE_CONTACT:-The Tavelin developers <tavelin@example.org>}
 scripts/install-deps.sh test
 
@@ -47,7 +48,7 @@ done
 
 rm -rf "$dist"
 mkdir -p "$dist"
-cpack --config build/download-linux/CPackConfig.cmake -B "$work/package" >/dev/null
+SOURCE_DATE_EPOCH=$epoch cpack --config build/download-linux/CPackConfig.cmake -B "$work/package" >/dev/null
 cp "$work"/package/tavelin_*_amd64.deb build/download-windows/app/Tavelin.exe build/download-web/ui/web/tavelin.html "$dist"
 cd "$dist"
 sha256sum -- *.deb *.exe *.html >SHA256SUMS
