@@ -1,9 +1,9 @@
 #include "WebMainForm.h"
 
-// Builds the form and returns; the page keeps the program alive and calls
-// back into it on every click.
+// The page already shows the form; this gives it its handlers and returns.
+// The page keeps the program alive and calls back into it on every event.
 int main()
 {
-    tavelin::web::showMainForm();
+    tavelin::web::attachHandlers();
     return 0;
 }
