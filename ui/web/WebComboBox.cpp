@@ -38,6 +38,17 @@ val listButtonOf(const val &box)
     return partOf(box, u"button");
 }
 
+// The event's target or the nearest element around it that matches, or null.
+val targetWithin(const val &event, const std::u16string &selector)
+{
+    return event["target"].call<val>("closest", toJs(selector));
+}
+
+std::u16string inComboBox(std::u16string_view part)
+{
+    return u"." + std::u16string(page::comboClass) + u" " + std::u16string(part);
+}
+
 bool isListOpen(const val &box)
 {
     return !listOf(box)["hidden"].as<bool>();
@@ -99,18 +110,10 @@ void setListOpen(const val &box, bool open)
         setActiveOption(box, optionEqualToField(box));
 }
 
-// Pressing the button or an option must not take the focus from the field,
-// whose blur would close the list before the click arrives.
-void keepFocus(val event)
-{
-    event.call<void>("preventDefault");
-}
-
 // After a tap the button takes the focus, as focus in the field would raise
 // the on-screen keyboard over the list.
-void toggleList(val event)
+void toggleList(const val &button, const val &event)
 {
-    val button = event["currentTarget"];
     const val box = boxOf(button);
     setListOpen(box, !isListOpen(box));
     const bool tapped = event["pointerType"].strictlyEquals(val("touch"));
@@ -128,17 +131,32 @@ void choose(const val &box, const val &option)
 
 val optionAt(const val &event)
 {
-    return event["target"].call<val>("closest", toJs(page::withRole(page::optionRole)));
+    return targetWithin(event, page::withRole(page::optionRole));
 }
 
-void optionClicked(val event)
+val fieldAt(const val &event)
 {
-    if (const val option = optionAt(event); !option.isNull())
+    return targetWithin(event, page::withRole(page::fieldRole));
+}
+
+// Pressing the button or an option must not take the focus from the field,
+// whose blur would close the list before the click arrives.
+void pressed(val event)
+{
+    if (!targetWithin(event, inComboBox(u"button")).isNull() || !optionAt(event).isNull())
+        event.call<void>("preventDefault");
+}
+
+void clicked(val event)
+{
+    if (const val button = targetWithin(event, inComboBox(u"button")); !button.isNull())
+        toggleList(button, event);
+    else if (const val option = optionAt(event); !option.isNull())
         choose(boxOf(option), option);
 }
 
 // The pointer moves the one highlight that the keys move too.
-void optionPointed(val event)
+void pointed(val event)
 {
     if (const val option = optionAt(event); !option.isNull())
         setActiveOption(boxOf(option), option);
@@ -180,57 +198,53 @@ bool isLeftToBrowser(const val &event)
         || event["metaKey"].as<bool>() || event["shiftKey"].as<bool>();
 }
 
-void fieldKeyDown(val event)
+void keyDown(val event)
 {
-    if (isLeftToBrowser(event))
+    const val field = fieldAt(event);
+    if (field.isNull() || isLeftToBrowser(event))
         return;
-    const val box = boxOf(event["currentTarget"]);
+    const val box = boxOf(field);
     const std::string key = event["key"].as<std::string>();
     if (isListOpen(box) ? keyWithListOpen(box, key, event["altKey"].as<bool>()) : keyWithListClosed(box, key))
         event.call<void>("preventDefault");
 }
 
 // Once the user edits the text, Enter must not replace it with an option.
-void fieldEdited(val event)
+void edited(val event)
 {
-    setActiveOption(boxOf(event["currentTarget"]), val::null());
+    if (const val field = fieldAt(event); !field.isNull())
+        setActiveOption(boxOf(field), val::null());
 }
 
 // The list closes once the focus leaves the box: the field, or the button
 // after a tap.
 void focusLeft(val event)
 {
-    const val box = event["currentTarget"];
-    if (!box.call<bool>("contains", event["relatedTarget"]))
+    const val box = targetWithin(event, u"." + std::u16string(page::comboClass));
+    if (!box.isNull() && !box.call<bool>("contains", event["relatedTarget"]))
         setListOpen(box, false);
 }
 
 } // namespace
 
-void attachComboBox(const val &field)
+void attachComboBoxes(const val &page)
 {
-    const val box = boxOf(field);
-    listen(field, "keydown", "tavelinFieldKeyDown");
-    listen(field, "input", "tavelinFieldEdited");
-    const val button = listButtonOf(box);
-    listen(button, "mousedown", "tavelinKeepFocus");
-    listen(button, "click", "tavelinToggleList");
-    const val list = listOf(box);
-    listen(list, "mousedown", "tavelinKeepFocus");
-    listen(list, "mouseover", "tavelinOptionPointed");
-    listen(list, "click", "tavelinOptionClicked");
-    listen(box, "focusout", "tavelinFocusLeft");
+    listen(page, "mousedown", "tavelinComboPressed");
+    listen(page, "click", "tavelinComboClicked");
+    listen(page, "mouseover", "tavelinComboPointed");
+    listen(page, "keydown", "tavelinComboKeyDown");
+    listen(page, "input", "tavelinComboEdited");
+    listen(page, "focusout", "tavelinComboFocusLeft");
 }
 
 EMSCRIPTEN_BINDINGS(tavelin_combo_box)
 {
-    emscripten::function("tavelinKeepFocus", &keepFocus);
-    emscripten::function("tavelinToggleList", &toggleList);
-    emscripten::function("tavelinOptionClicked", &optionClicked);
-    emscripten::function("tavelinFocusLeft", &focusLeft);
-    emscripten::function("tavelinOptionPointed", &optionPointed);
-    emscripten::function("tavelinFieldKeyDown", &fieldKeyDown);
-    emscripten::function("tavelinFieldEdited", &fieldEdited);
+    emscripten::function("tavelinComboPressed", &pressed);
+    emscripten::function("tavelinComboClicked", &clicked);
+    emscripten::function("tavelinComboPointed", &pointed);
+    emscripten::function("tavelinComboKeyDown", &keyDown);
+    emscripten::function("tavelinComboEdited", &edited);
+    emscripten::function("tavelinComboFocusLeft", &focusLeft);
 }
 
 } // namespace tavelin::web

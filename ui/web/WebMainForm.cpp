@@ -17,11 +17,16 @@ namespace {
 
 using emscripten::val;
 
-// The handler of the button with this id runs on the page's form.
-void buttonClicked(val event)
+// A click on a button with a handler runs it on the page's form.
+void clicked(val event)
 {
-    WebMainForm form;
-    ui::clickHandler(fromJs(event["currentTarget"]["id"]))(form);
+    const val button = event["target"].call<val>("closest", val("button"));
+    if (button.isNull())
+        return;
+    if (const ui::ClickHandler handler = ui::clickHandler(fromJs(button["id"]))) {
+        WebMainForm form;
+        handler(form);
+    }
 }
 
 // A new ranking is read out politely. After a failed check the message box
@@ -65,17 +70,14 @@ void WebMainForm::appendEntry(std::u16string_view, std::u16string_view)
 
 void attachHandlers()
 {
-    for (const ui::ControlSpec &row : ui::controlTable()) {
-        if (ui::clickHandler(row.name))
-            listen(elementById(row.name), "click", "tavelinButtonClicked");
-        if (row.kind == ui::ControlKind::Selector)
-            attachComboBox(elementById(row.name));
-    }
+    const val page = document();
+    listen(page, "click", "tavelinClicked");
+    attachComboBoxes(page);
 }
 
 EMSCRIPTEN_BINDINGS(tavelin_main_form)
 {
-    emscripten::function("tavelinButtonClicked", &buttonClicked);
+    emscripten::function("tavelinClicked", &clicked);
 }
 
 } // namespace tavelin::web

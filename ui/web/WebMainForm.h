@@ -16,7 +16,8 @@ public:
 };
 
 // Makes the form that the page shows work: its buttons run their handlers
-// and its combo boxes open their lists.
+// and its combo boxes open their lists. It listens on the document, so it
+// runs before the form is parsed and no click on it is ever lost.
 void attachHandlers();
 
 } // namespace tavelin::web

@@ -1,7 +1,8 @@
 #include "WebMainForm.h"
 
-// The page already shows the form; this gives it its handlers and returns.
-// The page keeps the program alive and calls back into it on every event.
+// Runs in the page's head, before the form that the page holds is parsed:
+// gives it its handlers and returns. The page keeps the program alive and
+// calls back into it on every event.
 int main()
 {
     tavelin::web::attachHandlers();
