@@ -168,8 +168,7 @@ class LoadingForm : public ui::FormOperations
 public:
     explicit LoadingForm(HtmlElement &form)
         : m_form(form)
-    {
-    }
+    { }
 
     std::u16string text(std::u16string_view control) const override
     {

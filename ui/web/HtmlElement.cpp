@@ -1,6 +1,7 @@
 #include "HtmlElement.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tavelin::web {
 
@@ -42,18 +43,20 @@ char32_t codePointAt(std::u16string_view text, std::size_t &i)
 
 // Markup characters are escaped, and so is CR, which the parser would
 // otherwise turn into LF.
+constexpr std::pair<char32_t, std::string_view> references[] = {
+    {U'&', "&amp;"}, {U'<', "&lt;"}, {U'>', "&gt;"}, {U'"', "&quot;"}, {U'\r', "&#13;"},
+};
+
 std::string escaped(std::u16string_view text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        switch (const char32_t code = codePointAt(text, i)) {
-        case u'&': out += "&amp;"; break;
-        case u'<': out += "&lt;"; break;
-        case u'>': out += "&gt;"; break;
-        case u'"': out += "&quot;"; break;
-        case u'\r': out += "&#13;"; break;
-        default: appendUtf8(out, code);
-        }
+        const char32_t code = codePointAt(text, i);
+        if (const auto *found = std::ranges::find(references, code, &std::pair<char32_t, std::string_view>::first);
+            found != std::end(references))
+            out += found->second;
+        else
+            appendUtf8(out, code);
     }
     return out;
 }
@@ -67,8 +70,7 @@ bool isVoid(const std::string &tag)
 
 HtmlElement::HtmlElement(std::string tag)
     : m_tag(std::move(tag))
-{
-}
+{ }
 
 HtmlElement &HtmlElement::set(std::string_view name, std::u16string_view value)
 {

@@ -92,8 +92,7 @@ void moveActiveOption(const val &box, bool down)
 val optionEqualToField(const val &box)
 {
     const val text = fieldOf(box)["value"];
-    for (val option = listOf(box)["firstElementChild"]; !option.isNull();
-         option = option["nextElementSibling"])
+    for (val option = listOf(box)["firstElementChild"]; !option.isNull(); option = option["nextElementSibling"])
         if (option["textContent"].strictlyEquals(text))
             return option;
     return val::null();

@@ -115,7 +115,8 @@ TEST(HtmlElement, WritesTextAndAttributesAsTheParserReadsThemBack)
     HtmlElement box("textarea");
     box.set("aria-label", u"a\"b&").set("hidden");
     box.setText(u"\n<x>&\r\n\U0001F600\xD800");
-    EXPECT_EQ(box.toHtml(), "<textarea aria-label=\"a&quot;b&amp;\" hidden>\n\n&lt;x&gt;&amp;&#13;\n😀\uFFFD</textarea>");
+    EXPECT_EQ(box.toHtml(),
+              "<textarea aria-label=\"a&quot;b&amp;\" hidden>\n\n&lt;x&gt;&amp;&#13;\n😀\uFFFD</textarea>");
     EXPECT_EQ(HtmlElement("input").set("value", u"自").toHtml(), "<input value=\"自\">");
 }
 
