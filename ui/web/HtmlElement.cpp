@@ -52,7 +52,8 @@ std::string escaped(std::u16string_view text)
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char32_t code = codePointAt(text, i);
-        if (const auto *found = std::ranges::find(references, code, &std::pair<char32_t, std::string_view>::first);
+        const auto same = [code](const auto &reference) { return reference.first == code; };
+        if (const auto *found = std::find_if(std::begin(references), std::end(references), same);
             found != std::end(references))
             out += found->second;
         else
