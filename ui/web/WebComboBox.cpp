@@ -13,9 +13,14 @@ namespace {
 
 using emscripten::val;
 
+std::u16string comboBoxes()
+{
+    return u"." + std::u16string(page::comboClass);
+}
+
 val boxOf(const val &element)
 {
-    return element.call<val>("closest", toJs(u"." + std::u16string(page::comboClass)));
+    return element.call<val>("closest", toJs(comboBoxes()));
 }
 
 val partOf(const val &box, const std::u16string &selector)
@@ -46,7 +51,7 @@ val targetWithin(const val &event, const std::u16string &selector)
 
 std::u16string inComboBox(std::u16string_view part)
 {
-    return u"." + std::u16string(page::comboClass) + u" " + std::u16string(part);
+    return comboBoxes() + u" " + std::u16string(part);
 }
 
 bool isListOpen(const val &box)
@@ -219,7 +224,7 @@ void edited(val event)
 // after a tap.
 void focusLeft(val event)
 {
-    const val box = targetWithin(event, u"." + std::u16string(page::comboClass));
+    const val box = targetWithin(event, comboBoxes());
     if (!box.isNull() && !box.call<bool>("contains", event["relatedTarget"]))
         setListOpen(box, false);
 }
