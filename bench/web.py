@@ -198,7 +198,7 @@ def main():
         if args.before:
             pages["tavelin.html before"] = args.before.resolve()
         warm = interleaved(pages, args.runs, 1)
-        slow = interleaved(pages, max(args.runs // 2, 3), SLOWDOWN)
+        slow = interleaved(pages, args.runs, SLOWDOWN)
         first = cold(pages)
         for samples in warm, slow, first:
             check_clicks(samples)
