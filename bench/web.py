@@ -37,11 +37,12 @@ FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-
 SLOWDOWN = 4
 
 # The moment a click on 生成排行榜 first reaches a handler: the button is in
-# the document and a click listener is on it or on the document.
+# the document and a click listener is on it or on the document. Noted too:
+# whether the button was there, and could have been painted, with no handler.
 WATCH_CLICKS = """let listening = false;
 const mark = () => {
-  if (window.clickable === undefined && listening && document.getElementById('bt1'))
-    window.clickable = performance.now();
+  if (window.clickable !== undefined || !document.getElementById('bt1')) return;
+  if (listening) window.clickable = performance.now(); else window.unhandled = true;
 };
 const add = EventTarget.prototype.addEventListener;
 EventTarget.prototype.addEventListener = function (type, ...rest) {
@@ -50,7 +51,8 @@ EventTarget.prototype.addEventListener = function (type, ...rest) {
 };
 new MutationObserver(mark).observe(document, {childList: true, subtree: true});"""
 # First contentful paint (none on a blank page), the click, the load event,
-# and whether a click on 生成排行榜 then opens the message box.
+# whether a click on 生成排行榜 then opens the message box, and whether the
+# button was ever there without a handler.
 TIMES = """const done = arguments[0];
 const paints = () => performance.getEntriesByName('first-contentful-paint');
 const report = () => {
@@ -58,7 +60,7 @@ const report = () => {
   let works = null;
   if (bt1 && window.clickable !== undefined) { bt1.click(); works = box.open; box.close(); }
   done([paints().length ? paints()[0].startTime : null, window.clickable ?? null,
-        performance.getEntriesByType('navigation')[0].loadEventStart, works]);
+        performance.getEntriesByType('navigation')[0].loadEventStart, works, window.unhandled === true]);
 };
 if (paints().length || !document.body.firstElementChild) setTimeout(report);
 else new PerformanceObserver(() => paints().length && report()).observe({type: 'paint', buffered: true});"""
@@ -144,11 +146,12 @@ def timing_table(samples, floor_paint):
 def verdicts(samples, page_name, size):
     paint, floor, clickable = (median(samples, page_name, 0), median(samples, "the floor", 0),
                                median(samples, page_name, 1))
-    late = sum(1 for run in samples[page_name] if run[1] is None or run[0] is None or run[1] > run[0])
+    unhandled = sum(1 for run in samples[page_name] if run[4] or run[1] is None)
     return (f"- first paint {paint / floor:.2f} × the floor (target ≤ 1.15 ×): "
             f"{'met' if paint <= 1.15 * floor else '**missed**'};\n"
-            f"- clickable at {clickable:.1f} ms, by the first paint in {len(samples[page_name]) - late} of "
-            f"{len(samples[page_name])} loads: {'met' if late == 0 else '**missed**'};\n"
+            f"- clickable at {clickable:.1f} ms; the handler was there before 生成排行榜 in "
+            f"{len(samples[page_name]) - unhandled} of {len(samples[page_name])} loads, so no click on it could "
+            f"be lost: {'met' if unhandled == 0 else '**missed**'};\n"
             f"- {size:,} bytes (target ≤ 70,000): {'met' if size <= 70_000 else '**missed**'}.\n")
 
 
@@ -176,7 +179,9 @@ def section(pages, warm, slow, first, runs):
         f"with the others, {runs} times, in one browser; the tables give the median and, in brackets, the\n"
         "middle half of the loads, in ms from the start of navigation. The floor is the page's form with its\n"
         "style sheet and no script. Clickable is the moment 生成排行榜 is there and a handler listens for\n"
-        "its clicks; after every load a click on it must open the message box.\n\n"
+        "its clicks; after every load a click on it must open the message box. Chromium gives the paint\n"
+        "times in steps of 4 ms, so whether a click could be lost is judged by the order of events: was the\n"
+        "button ever in the document, where it can be painted, with no handler yet?\n\n"
         + verdicts(warm, "tavelin.html", PAGE.stat().st_size) + "\n"
         + timing_table(warm, median(warm, "the floor", 0)) + "\n\n"
         f"With the CPU slowed down {SLOWDOWN} times (`Emulation.setCPUThrottlingRate`), as on a phone:\n\n"
