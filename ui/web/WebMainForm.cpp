@@ -81,12 +81,27 @@ void followViewportWidth()
     viewportChanged(query);
 }
 
+// A live region keeps its text, and a screen reader in browse mode would
+// read it there once more, so it is emptied once it has been taken up.
+constexpr int announcementLifetimeMs = 3000;
+
+void clearAnnouncement()
+{
+    elementById(u"announcement").set("textContent", val(""));
+}
+
 // A new ranking is read out politely. After a failed check the message box
 // is read out instead, so the custom text that the handler adds then is not.
 void announceOutput(std::u16string_view text)
 {
-    if (!isMessageShown())
-        elementById(u"announcement").set("textContent", toJs(text));
+    static val pendingClear = val::undefined();
+    if (isMessageShown())
+        return;
+    val window = val::global("window");
+    window.call<void>("clearTimeout", pendingClear);
+    elementById(u"announcement").set("textContent", toJs(text));
+    pendingClear = window.call<val>("setTimeout", val::module_property("tavelinClearAnnouncement"),
+                                    announcementLifetimeMs);
 }
 
 } // namespace
@@ -138,6 +153,7 @@ EMSCRIPTEN_BINDINGS(tavelin_main_form)
 {
     emscripten::function("tavelinButtonClicked", &buttonClicked);
     emscripten::function("tavelinViewportChanged", &viewportChanged);
+    emscripten::function("tavelinClearAnnouncement", &clearAnnouncement);
 }
 
 } // namespace tavelin::web

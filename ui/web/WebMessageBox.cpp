@@ -18,11 +18,13 @@ val createPart(const char *tag, const char *id)
     return part;
 }
 
-// A form with method "dialog" closes the box when its button is pressed.
+// A form with method "dialog" closes the box when its button is pressed. It
+// is no part of what the box says, so screen readers are not told of a form.
 val createButtonRow()
 {
     val row = createElement("form");
     row.set("method", val("dialog"));
+    setAttribute(row, "role", val("none"));
     val button = createElement("button");
     button.set("textContent", toJs(okCaption));
     row.call<void>("append", button);
