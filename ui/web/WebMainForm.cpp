@@ -100,8 +100,8 @@ void announceOutput(std::u16string_view text)
     val window = val::global("window");
     window.call<void>("clearTimeout", pendingClear);
     elementById(u"announcement").set("textContent", toJs(text));
-    pendingClear = window.call<val>("setTimeout", val::module_property("tavelinClearAnnouncement"),
-                                    announcementLifetimeMs);
+    pendingClear
+        = window.call<val>("setTimeout", val::module_property("tavelinClearAnnouncement"), announcementLifetimeMs);
 }
 
 } // namespace

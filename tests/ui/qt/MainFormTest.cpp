@@ -313,15 +313,14 @@ private slots:
     // colons, and 自定义文本 as one word.
     void screenReadersHearEachInputByItsName()
     {
-        const QStringList names = {u"排行榜的名字"_qs, u"第一名"_qs, u"第二名"_qs, u"第三名"_qs, u"第四名"_qs,
-                                   u"第五名"_qs, u"第六名"_qs, u"第七名"_qs, u"第八名"_qs, u"第九名"_qs,
-                                   u"第十名"_qs, u"第十一名"_qs, u"第十二名"_qs, u"自定义文本"_qs, u"生成排行榜"_qs,
-                                   u"重置"_qs, u"生成的排行榜"_qs};
+        const QStringList names
+            = {u"排行榜的名字"_qs, u"第一名"_qs,     u"第二名"_qs,     u"第三名"_qs, u"第四名"_qs,      u"第五名"_qs,
+               u"第六名"_qs,       u"第七名"_qs,     u"第八名"_qs,     u"第九名"_qs, u"第十名"_qs,      u"第十一名"_qs,
+               u"第十二名"_qs,     u"自定义文本"_qs, u"生成排行榜"_qs, u"重置"_qs,   u"生成的排行榜"_qs};
         QStringList heard;
-        for (const QString &name : {u"Text1"_qs, u"Combo1"_qs, u"Combo2"_qs, u"Combo3"_qs, u"Combo4"_qs,
-                                    u"Combo5"_qs, u"Combo6"_qs, u"Combo7"_qs, u"Combo8"_qs, u"Combo9"_qs,
-                                    u"Combo10"_qs, u"Combo11"_qs, u"Combo12"_qs, u"Text3"_qs, u"bt1"_qs, u"bt2"_qs,
-                                    u"Text2"_qs}) {
+        for (const QString &name : {u"Text1"_qs, u"Combo1"_qs, u"Combo2"_qs, u"Combo3"_qs, u"Combo4"_qs, u"Combo5"_qs,
+                                    u"Combo6"_qs, u"Combo7"_qs, u"Combo8"_qs, u"Combo9"_qs, u"Combo10"_qs,
+                                    u"Combo11"_qs, u"Combo12"_qs, u"Text3"_qs, u"bt1"_qs, u"bt2"_qs, u"Text2"_qs}) {
             heard << spokenName(find(name));
             if (auto *combo = find<QComboBox>(name)) // the field inside, which takes the focus
                 QCOMPARE(spokenName(combo->lineEdit()), heard.last());
