@@ -125,7 +125,7 @@ settle=6 record "the window opens, the focus in the title box"
 
 key "Tab to the output box" Tab
 key "Tab to 生成排行榜" Tab
-key "生成排行榜 with an empty title" space
+key "生成排行榜 with an empty title" Return
 key "close the message box" Return
 key "Shift+Tab back to the output box" shift+Tab
 key "Shift+Tab back to the title box" shift+Tab
@@ -146,9 +146,10 @@ for rank in $(seq 2 12); do
     paste "place $rank" "${signs[rank - 1]}"
 done
 key "Tab to the custom text" Tab
-for _ in 1 2 3; do
-    xdotool key --clearmodifiers Tab
+# Back, since Tab on the page goes on to the browser's own controls.
+for _ in $(seq 14); do
+    xdotool key --clearmodifiers shift+Tab
 done
-record "Tab three times to 生成排行榜"
-key "生成排行榜 with every place filled, then no key more" space
+record "Shift+Tab 14 times back to 生成排行榜"
+key "生成排行榜 with every place filled, then no key more" Return
 settle=4 record "(silence)"
