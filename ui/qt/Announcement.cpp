@@ -16,19 +16,19 @@ void announce(const QString &text)
     QAccessible::updateAccessibility(&event);
 }
 #else
-// Before Qt 6.8 there is no announcement to send. Orca speaks the new name of
-// the control that has the focus, so the focused control takes the text as
-// its name for as long as it takes to report it, and then its own name again,
-// which Orca says after it. (A new description would be spoken too, but
-// Qt 6.4 reports the object in place of the text.)
+// Before Qt 6.8 there is no announcement to send. Orca speaks a new
+// description of the control that has the focus, so the focused control
+// carries the text while it is reported, and then its own description again.
+// Qt 6.4's AT-SPI bridge, though, reports the object where the new text
+// belongs, and Orca 43 then says nothing.
 void announce(const QString &text)
 {
     QWidget *focused = QApplication::focusWidget();
     if (!focused)
         return;
-    const QString own = focused->accessibleName();
-    focused->setAccessibleName(text);
-    focused->setAccessibleName(own);
+    const QString own = focused->accessibleDescription();
+    focused->setAccessibleDescription(text);
+    focused->setAccessibleDescription(own);
 }
 #endif
 
