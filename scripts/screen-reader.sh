@@ -40,7 +40,8 @@ home=$(mktemp -d)
 orca_log=$home/orca-debug.txt
 # Orca's own debug log, its SPEECH OUTPUT lines before speech-dispatcher's
 # processing included, is kept beside the transcript.
-trap 'kill $(jobs -p) 2>/dev/null; sleep 1; cp "$orca_log" "${transcript%.txt}-orca.log"; rm -rf "$home"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; sleep 1; cp "$orca_log" "${transcript%.txt}-orca.log"
+    cat "$home"/.cache/speech-dispatcher/log/*.log >"${transcript%.txt}-speechd.log" 2>/dev/null; rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
 export XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/run
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME/orca"
@@ -63,12 +64,14 @@ spoken=$home/spoken.txt
     echo 'LanguageDefaultModule "zh" "transcript"'
     echo 'LanguageDefaultModule "en" "transcript"'
     echo 'AudioOutputMethod "libao"'
+    echo 'LogLevel 4'
 } >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 sed -i 's|^Include "clients/\*.conf"|Include "/etc/speech-dispatcher/clients/*.conf"|' \
     "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 echo "default_driver=null" >"$HOME/.libao" # no sound card: the file is all
 cat >"$XDG_CONFIG_HOME/speech-dispatcher/modules/transcript.conf" <<EOF
 GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >> $spoken"
+GenericMaxChunkLength 100000
 GenericLanguage "zh" "zh" "utf-8"
 GenericLanguage "en" "en" "utf-8"
 AddVoice "zh" "FEMALE1" "zh"

@@ -1,34 +1,53 @@
 #include "Announcement.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
-#include <QWidget>
 
 namespace tavelin::qt {
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-void announce(const QString &text)
+namespace {
+
+// Orca 43 speaks a notification, by its role and name, as it comes into
+// view; Qt 6.4 reports a changed name or description as the changed object,
+// without the text, so neither of those is spoken.
+QAccessibleInterface *notificationFor(const QString &, QObject *object)
 {
-    QWidget *focused = QApplication::focusWidget();
-    if (!focused)
-        return;
-    QAccessibleAnnouncementEvent event(focused, text);
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget *parent)
+    : QWidget(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(notificationFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void Announcer::announce(const QString &text)
+{
+    QAccessibleAnnouncementEvent event(QApplication::focusWidget() ? QApplication::focusWidget() : this, text);
     QAccessible::updateAccessibility(&event);
 }
 #else
-// Before Qt 6.8 there is no announcement to send. Orca speaks a new
-// description of the control that has the focus, so the focused control
-// carries the text while it is reported, and then its own description again.
-// Qt 6.4's AT-SPI bridge, though, reports the object where the new text
-// belongs, and Orca 43 then says nothing.
-void announce(const QString &text)
+// A notification stays in the window, empty and out of sight, until the next
+// one takes its place: taken away at once, it would be gone before a screen
+// reader has read it.
+void Announcer::announce(const QString &text)
 {
-    QWidget *focused = QApplication::focusWidget();
-    if (!focused)
-        return;
-    const QString own = focused->accessibleDescription();
-    focused->setAccessibleDescription(text);
-    focused->setAccessibleDescription(own);
+    hide();
+    setAccessibleName(text);
+    show();
 }
 #endif
 

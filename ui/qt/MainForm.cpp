@@ -26,6 +26,8 @@ QFont formFont()
 
 MainForm::MainForm(QWidget *parent)
     : QWidget(parent)
+    , m_announcer(new Announcer(this))
+    , m_announce([this](const QString &text) { m_announcer->announce(text); })
 {
     const ui::FormSpec &form = ui::mainForm();
     setObjectName(QStringLiteral("MainForm"));

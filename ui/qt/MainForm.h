@@ -23,7 +23,7 @@ public:
 
     void setMessagePresenter(MessagePresenter presenter);
     // How a new ranking is told to screen readers. Tests put a recorder in
-    // place of announce().
+    // place of the Announcer.
     void setAnnouncer(std::function<void(const QString &)> announcer);
 
 private:
@@ -43,7 +43,8 @@ private:
     // A selector's text until the form has loaded and the selector has its field.
     QHash<QWidget *, QString> m_heldTexts;
     MessagePresenter m_presentMessage = showModalMessage;
-    std::function<void(const QString &)> m_announce = announce;
+    Announcer *m_announcer;
+    std::function<void(const QString &)> m_announce;
 };
 
 } // namespace tavelin::qt
