@@ -1,5 +1,7 @@
 #include "FieldEdit.h"
 
+#include "FieldAccessible.h"
+
 #include <QAccessible>
 
 namespace tavelin::qt {
@@ -29,10 +31,18 @@ void reportUnlessFocusSelection(QAccessibleEvent *event)
     QAccessible::installUpdateHandler(reportUnlessFocusSelection);
 }
 
-void installFocusSelectionFilter()
+QAccessibleInterface *accessibleField(const QString &, QObject *object)
+{
+    if (auto *field = qobject_cast<FieldEdit *>(object))
+        return new FieldAccessible(field);
+    return nullptr;
+}
+
+void installAccessibility()
 {
     static const bool installed = [] {
         forwardUpdate = QAccessible::installUpdateHandler(reportUnlessFocusSelection);
+        QAccessible::installFactory(accessibleField);
         return true;
     }();
     Q_UNUSED(installed);
@@ -43,7 +53,7 @@ void installFocusSelectionFilter()
 FieldEdit::FieldEdit(QWidget *parent)
     : QLineEdit(parent)
 {
-    installFocusSelectionFilter();
+    installAccessibility();
 }
 
 void FieldEdit::focusInEvent(QFocusEvent *event)

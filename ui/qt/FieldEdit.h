@@ -8,7 +8,8 @@ namespace tavelin::qt {
 // text and leaving it deselects it; reported to assistive technology, each
 // makes Orca read the text once more around the field's own announcement
 // (name, role, value), or say that the text was deselected. Those two
-// selection changes are kept from it; every other one is reported.
+// selection changes are kept from it; every other one is reported. Its text
+// is read through a FieldAccessible.
 class FieldEdit : public QLineEdit
 {
     Q_OBJECT

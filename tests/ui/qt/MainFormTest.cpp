@@ -355,6 +355,19 @@ private slots:
         QCOMPARE(announced, QStringList(outputFor(u"本周运势"_qs, 1, u"水瓶座"_qs, {})));
     }
 
+    // Orca joins a one-line field's runs of text attributes to read its text;
+    // a run that stops short cuts the last character off.
+    void aOneLineFieldIsReadToItsLastCharacter()
+    {
+        auto *title = find<QLineEdit>(u"Text1"_qs);
+        typeText(title, u"本周运势"_qs);
+        QAccessibleTextInterface *text = accessible(title)->textInterface();
+        int start = -1, end = -1;
+        text->attributes(3, &start, &end);
+        QCOMPARE(QList<int>({start, end}), QList<int>({0, 4}));
+        QCOMPARE(text->text(start, end), u"本周运势"_qs);
+    }
+
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Before Qt 6.8, Orca hears a notification that comes into view, and no
     // one sees it.

@@ -133,6 +133,8 @@ def session(driver):
     find("bt1").click()
     check("a message box, with one button and the focus", [len(driver.find_elements(By.XPATH, "//dialog//button")),
           focused(), axe()], [1, "button", []])
+    roles = [node.get("role", {}).get("value") for node in cdp("Accessibility.getFullAXTree", {})["nodes"]]
+    check("screen readers hear the box with no form in it", [roles.count("dialog"), roles.count("form")], [1, 0])
     js("bt2.scrollIntoView({block: 'center'})")
     ActionChains(driver).move_to_element(find("bt2")).click().perform()
     check("the box is modal: a click on reset behind it changes nothing",
