@@ -135,6 +135,9 @@ settle=6 record "the window opens, the focus in the title box"
 key "Tab to the output box" Tab
 key "Tab to 生成排行榜" Tab
 key "生成排行榜 with an empty title" Return
+# Orca on the page may leave a box that opens unread; the focus leaving its
+# button and coming back reads the box around it.
+[ "$mode" = --window ] || key "Shift+Tab and Tab in the box" "shift+Tab Tab"
 key "close the message box" Return
 key "Shift+Tab back to the output box" shift+Tab
 key "Shift+Tab back to the title box" shift+Tab
@@ -162,3 +165,10 @@ done
 record "Shift+Tab 14 times back to 生成排行榜"
 key "生成排行榜 with every place filled, then no key more" Return
 settle=4 record "(silence)"
+if [ "$mode" = --page ]; then
+    key "browse mode" Insert+a
+    key "to the end of the page" ctrl+End
+    for _ in 1 2 3; do
+        key "a line up" Up
+    done
+fi

@@ -395,14 +395,8 @@ private slots:
     }
 
 private:
-    template <typename T = QWidget> T *find(const QString &name) const
-    {
-        return m_form->findChild<T *>(name);
-    }
-    void click(const QString &button)
-    {
-        QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
-    }
+    template <typename T = QWidget> T *find(const QString &name) const { return m_form->findChild<T *>(name); }
+    void click(const QString &button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
     // Down from no selection: the first press picks the first entry.
     void chooseWithArrowKeys(int rank, int entry)
     {
@@ -412,10 +406,7 @@ private:
             QTest::keyClick(field, Qt::Key_Down);
     }
     // As the handlers read it, with no line break of Qt's own left in it.
-    QString output() const
-    {
-        return tavelin::qt::controlText(find(u"Text2"_qs));
-    }
+    QString output() const { return tavelin::qt::controlText(find(u"Text2"_qs)); }
 
     MainForm *m_form = nullptr;
     QStringList m_messages;
