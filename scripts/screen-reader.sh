@@ -122,7 +122,7 @@ paste()
 if [ "$mode" = --window ]; then
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$target" >/dev/null 2>&1 &
 else
-    chromium --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking \
+    chromium --no-sandbox --test-type --disable-gpu --disable-quic --no-first-run --disable-background-networking \
         --disable-component-update --disable-sync --force-renderer-accessibility \
         --user-data-dir="$home/chromium" --window-size=900,700 "file://$target" >/dev/null 2>&1 &
 fi
@@ -136,8 +136,8 @@ key "Tab to the output box" Tab
 key "Tab to 生成排行榜" Tab
 key "生成排行榜 with an empty title" Return
 # Orca on the page may leave a box that opens unread; the focus leaving its
-# button and coming back reads the box around it.
-[ "$mode" = --window ] || key "Shift+Tab and Tab in the box" "shift+Tab Tab"
+# button for the browser's own controls and coming back reads the box.
+[ "$mode" = --window ] || key "Tab and Shift+Tab in the box" "Tab shift+Tab"
 key "close the message box" Return
 key "Shift+Tab back to the output box" shift+Tab
 key "Shift+Tab back to the title box" shift+Tab
