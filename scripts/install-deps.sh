@@ -32,7 +32,7 @@ bench_packages=(
 # A screen reader session: Orca speaking through speech-dispatcher, whose
 # generic module writes what it says to a file, under a window manager.
 screen_reader_packages=(
-    orca speech-dispatcher at-spi2-core python3-pyatspi openbox
+    orca speech-dispatcher at-spi2-core python3-pyatspi openbox locales
     xvfb xauth xdotool xclip dbus-x11 dbus-bin chromium
 )
 
