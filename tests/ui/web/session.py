@@ -144,6 +144,9 @@ def session(driver):
     check("closed; focus back; the custom text added, not read out", [find("messageBox").get_attribute("open"),
           focused(), value("Text2").startswith(ranking), js("return announced")], [None, "bt1", True, [ranking, ""]])
 
+    js("Text1.value = Text3.value = '长'.repeat(2 ** 21)")  # 4 MiB each: the page's memory must grow
+    find("bt1").click()
+    check("a ranking of texts of 4 MiB", js("return Text2.value.length") > 2 ** 22, True)
     check("no request but the page itself", js("return performance.getEntriesByType('resource').length"), 0)
     check("a clean console", driver.get_log("browser"), [])
 
