@@ -167,16 +167,4 @@ key "the title emptied" "ctrl+a BackSpace"
 key "Tab to the output box" Tab
 key "Tab to 生成排行榜" Tab
 key "生成排行榜 with an empty title" Return
-# Orca on the page may leave a box that opens unread; the focus leaving its
-# button for the browser's own controls and coming back reads the box.
-[ "$mode" = --window ] || key "Tab and Shift+Tab in the box" "Tab shift+Tab"
 key "close the message box" Return
-
-# In browse mode the ranking is read where it is shown, once.
-if [ "$mode" = --page ]; then
-    key "browse mode" Insert+a
-    key "to the end of the page" ctrl+End
-    for _ in 1 2 3; do
-        key "a line up" Up
-    done
-fi
