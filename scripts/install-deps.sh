@@ -18,7 +18,7 @@ test_packages=(
     dpkg-dev desktop-file-utils appstream
     xdotool xclip strace devscripts dbus-x11 dbus-bin
     lintian cloc
-    emscripten nodejs chromium chromium-driver python3-selenium
+    emscripten nodejs chromium chromium-driver python3-selenium firefox-esr
 )
 # npm installs the page's test tools; some builds of nodejs carry it and
 # conflict with Debian's package.

@@ -6,6 +6,7 @@
 #include "RankingValidator.h"
 #include "SampleSheets.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -326,6 +327,47 @@ private slots:
             QCOMPARE(inkHeight(field->grab().toImage(), empty),
                      unclippedInkHeight(text, field->font(), m_form->devicePixelRatio()));
         }
+    }
+
+    // What a user sees, for scripts/pictures.sh to compare with the
+    // references: opened, generated (the ranking wraps), a list open over
+    // the window and the real message box.
+    void pictures()
+    {
+        const QString folder = qEnvironmentVariable("TAVELIN_PICTURES");
+        if (folder.isEmpty())
+            QSKIP("taken for scripts/pictures.sh only");
+        const auto save = [&folder](const char *name, const QPixmap &picture) {
+            QVERIFY(picture.save(folder + u"/%1.png"_qs.arg(QLatin1String(name))));
+        };
+        QApplication::setCursorFlashTime(0); // a steady cursor, drawn in every picture
+        find(u"bt1"_qs)->setFocus();
+        find(u"Text1"_qs)->setFocus();
+        save("opened", m_form->grab());
+
+        typeText(find(u"Text1"_qs), u"本周运势"_qs);
+        for (int rank = 1; rank <= 12; ++rank)
+            chooseWithArrowKeys(rank, rank);
+        typeText(find(u"Text3"_qs), u"快来评论"_qs);
+        click(u"bt1"_qs);
+        save("generated", m_form->grab());
+
+        auto *combo = find<QComboBox>(u"Combo5"_qs);
+        combo->showPopup();
+        QWidget *list = combo->view()->window();
+        QPixmap withList = m_form->grab();
+        QPainter(&withList).drawPixmap(m_form->mapFromGlobal(list->pos()), list->grab());
+        combo->hidePopup();
+        save("list", withList);
+
+        m_form->setMessagePresenter(tavelin::qt::showModalMessage);
+        find<QLineEdit>(u"Text1"_qs)->clear();
+        QTimer::singleShot(0, this, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            save("message", box->grab());
+            box->close();
+        });
+        click(u"bt1"_qs);
     }
 
 private:
