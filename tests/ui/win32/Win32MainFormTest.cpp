@@ -3,6 +3,7 @@
 #include "RankingComposer.h"
 #include "RankingValidator.h"
 #include "Win32Controls.h"
+#include "Win32MessageBox.h"
 #include "Win32Text.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -96,6 +98,86 @@ std::vector<COLORREF> inkOf(HWND label)
     return ink;
 }
 
+// Copies a window, frame included, into dc, where it lies from origin.
+void copyWindow(HWND window, HDC dc, POINT origin)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); // a newly shown popup has not painted
+    RECT box;
+    GetWindowRect(window, &box);
+    HDC shown = GetWindowDC(window);
+    BitBlt(dc, box.left - origin.x, box.top - origin.y, box.right - box.left, box.bottom - box.top, shown, 0, 0,
+           SRCCOPY);
+    ReleaseDC(window, shown);
+}
+
+// For scripts/pictures.sh, which sets TAVELIN_PICTURES: the window's client
+// area, with any popup over it, saved as <name>.bmp. The caret,
+// which blinks, is hidden. The folder is a Linux path, Z: to Wine.
+void savePicture(const char *name, HWND window, HWND popup = nullptr)
+{
+    RECT area;
+    GetClientRect(window, &area);
+    const int width = area.right, height = area.bottom, stride = (width * 3 + 3) & ~3;
+    POINT origin {};
+    ClientToScreen(window, &origin);
+    HideCaret(nullptr);
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    SelectObject(dc, bitmap);
+    copyWindow(window, dc, origin);
+    if (popup)
+        copyWindow(popup, dc, origin);
+    ShowCaret(nullptr);
+    BITMAPINFOHEADER info {sizeof info, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(static_cast<std::size_t>(stride * height));
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO *>(&info),
+              DIB_RGB_COLORS);
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file {0x4D42, static_cast<DWORD>(headers + pixels.size()), 0, 0, headers};
+    std::ofstream out(std::string("Z:") + std::getenv("TAVELIN_PICTURES") + "/" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char *>(&file), sizeof file);
+    out.write(reinterpret_cast<const char *>(&info), sizeof info);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+}
+
+// What the real message box showed, seen from inside its modal loop.
+struct SeenMessageBox
+{
+    std::wstring title;
+    std::vector<std::wstring> buttons;
+    bool hasIcon = false;
+};
+SeenMessageBox seenBox;
+
+BOOL CALLBACK inspectBoxControl(HWND child, LPARAM)
+{
+    wchar_t kind[16] {};
+    GetClassNameW(child, kind, 16);
+    if (lstrcmpiW(kind, L"Button") == 0 && IsWindowVisible(child))
+        seenBox.buttons.push_back(windowText(child));
+    const bool iconStyle = (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    if (lstrcmpiW(kind, L"Static") == 0 && iconStyle && IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0))
+        seenBox.hasIcon = true;
+    return TRUE;
+}
+
+// Polled until the box is open; then looked at, pictured and closed.
+void CALLBACK inspectAndCloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND box = FindWindowW(L"#32770", nullptr);
+    if (!box)
+        return;
+    KillTimer(nullptr, timer);
+    seenBox = {windowText(box), {}, false};
+    EnumChildWindows(box, inspectBoxControl, 0);
+    if (std::getenv("TAVELIN_PICTURES"))
+        savePicture("message", box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 // One window for all cases: under Wine each window takes seconds to close.
 // With TAVELIN_WINDOWS7 set it runs as on Windows 7, without the DPI
 // functions of later Windows. Every case starts after a reset.
@@ -161,6 +243,16 @@ protected:
     static void paste(std::u16string_view text)
     {
         SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(toWide(text).c_str()));
+    }
+
+    // Generate with an empty title, the real box showing the message.
+    static void showRealMessageBox()
+    {
+        form->setMessagePresenter(tavelin::win32::showModalMessage);
+        SetWindowTextW(control(u"Text1"), L"");
+        SetTimer(nullptr, 0, 20, inspectAndCloseMessageBox);
+        SendMessageW(control(u"bt1"), BM_CLICK, 0, 0);
+        form->setMessagePresenter([](HWND, const std::wstring &message) { shownMessages.push_back(message); });
     }
 
     static inline std::unique_ptr<MainForm> form;
@@ -289,6 +381,44 @@ TEST_F(Win32Window, EnteredTextComesOutWholeAndResetShowsThePlaceholders)
         EXPECT_EQ(text(selectorName(rank)), toWide(tavelin::Placeholder)) << rank;
         EXPECT_EQ(SendMessageW(control(selectorName(rank)), CB_GETCURSEL, 0, 0), CB_ERR) << rank;
     }
+}
+
+// The real box, not the recorder: the title Tavelin, one 确定 button and
+// no icon, closed by its button.
+TEST_F(Win32Window, RealMessageBoxIsPlainWithOneButton)
+{
+    showRealMessageBox();
+    EXPECT_EQ(seenBox.title, L"Tavelin");
+    EXPECT_EQ(seenBox.buttons, std::vector<std::wstring> {L"确定"});
+    EXPECT_FALSE(seenBox.hasIcon);
+}
+
+// For scripts/pictures.sh: opened, generated (the ranking wraps), a list
+// open over the window and the message box.
+TEST_F(Win32Window, Pictures)
+{
+    if (!std::getenv("TAVELIN_PICTURES"))
+        GTEST_SKIP() << "taken for scripts/pictures.sh only";
+    SetFocus(control(u"Text1"));
+    savePicture("opened", form->handle());
+    type(u"本周运势");
+    for (int rank = 1; rank <= 12; ++rank) {
+        SetFocus(control(selectorName(rank)));
+        for (int down = 0; down < rank; ++down)
+            press(VK_DOWN);
+    }
+    SetFocus(control(u"Text3"));
+    type(u"快来评论");
+    SetFocus(control(u"bt1"));
+    press(VK_RETURN);
+    savePicture("generated", form->handle());
+    COMBOBOXINFO list {};
+    list.cbSize = sizeof list;
+    GetComboBoxInfo(control(u"Combo5"), &list);
+    SendMessageW(control(u"Combo5"), CB_SHOWDROPDOWN, TRUE, 0);
+    savePicture("list", form->handle(), list.hwndList);
+    SendMessageW(control(u"Combo5"), CB_SHOWDROPDOWN, FALSE, 0);
+    showRealMessageBox(); // its picture is taken while it is open
 }
 
 namespace {
