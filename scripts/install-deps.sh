@@ -13,7 +13,7 @@ run_packages=(
 )
 test_packages=(
     googletest libgtest-dev
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick optipng
     g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev desktop-file-utils appstream
     xdotool xclip strace devscripts dbus-x11 dbus-bin

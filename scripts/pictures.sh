@@ -33,9 +33,8 @@ taken=("$output"/*.png)
 if [ "${TAVELIN_ACCEPT_PICTURES:-}" = 1 ]; then
     mkdir -p "$references"
     rm -f "$references"/*.png
-    for picture in "${taken[@]}"; do # no time stamps: an unchanged picture leaves no change in git
-        convert "$picture" -strip -define png:exclude-chunks=date,time -define png:compression-level=9 \
-            "$references/$(basename "$picture")"
+    for picture in "${taken[@]}"; do # optimised, with no time stamp to differ
+        optipng -quiet -o2 -strip all -out "$references/$(basename "$picture")" "$picture"
     done
     echo "accepted ${#taken[@]} pictures of $surface into $references"
     exit 0

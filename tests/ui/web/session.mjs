@@ -41,64 +41,48 @@ function check(what, got, expected) {
     : `FAIL ${browserName}: ${what}:\n  got      ${JSON.stringify(got)}\n  expected ${JSON.stringify(expected)}`);
 }
 
-// Firefox takes forced colours from a preference only, so a browser of its own.
-async function launch(forced) {
-  const browser = await puppeteer.launch(chromium
-    ? { browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-background-networking',
-               '--disable-component-update', '--disable-sync'] }
-    : { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
-        extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
-  const page = await browser.newPage();
-  const cdp = chromium && await page.createCDPSession();
-  if (cdp && forced)
-    await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
-  return { browser, page, cdp };
+let page, cdp; // the one page open, and in Chromium its CDP session
+const js = (f, ...args) => page.evaluate(f, ...args);
+const value = id => js(id => document.getElementById(id).value, id);
+const focused = () => js(() => document.activeElement.id || document.activeElement.tagName.toLowerCase());
+const isOpen = id => js(id => document.getElementById(id).getAttribute('aria-expanded') === 'true', id);
+const options = id => page.$$(`#${id}-list [role=option]`);
+const centre = id => js(id => { const r = document.getElementById(id).getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }, id);
+
+// Keys into a field, its caret at the end as after a click: names of keys
+// are pressed, other texts typed.
+async function keys(id, ...keys) {
+  await js(id => { const e = document.getElementById(id); e.focus(); e.setSelectionRange?.(1e9, 1e9); }, id);
+  for (const key of keys)
+    await (/^[A-Z][a-z]/.test(key) ? page.keyboard.press(key) : page.keyboard.type(key));
 }
 
-function helpers(page, cdp) {
-  const js = (f, ...args) => page.evaluate(f, ...args);
-  const h = {
-    js,
-    value: id => js(id => document.getElementById(id).value, id),
-    focused: () => js(() => document.activeElement.id || document.activeElement.tagName.toLowerCase()),
-    isOpen: id => js(id => document.getElementById(id).getAttribute('aria-expanded') === 'true', id),
-    options: id => page.$$(`#${id}-list [role=option]`),
-    // Keys into a field, its caret at the end, as a user who clicked there.
-    keys: async (id, ...keys) => {
-      await js(id => { const e = document.getElementById(id); e.focus(); e.setSelectionRange?.(1e9, 1e9); }, id);
-      for (const key of keys)
-        await (key.length > 1 && /^[A-Z]/.test(key) ? page.keyboard.press(key) : page.keyboard.type(key));
-    },
-    screen: async (width, height, deviceScaleFactor, phone) => { // the layout follows at once, or after a frame
-      await page.setViewport({ width, height, deviceScaleFactor });
-      if (cdp) { // through puppeteer, a change to or from a phone would reload the page
-        await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile: phone });
-        await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: phone, maxTouchPoints: 1 });
-      }
-      const layout = width >= 501 ? 'window' : 'column'; // 501 px: the window's width
-      await page.waitForFunction(l => [undefined, l].includes(document.documentElement.dataset.layout), {}, layout);
-    },
-    // The click that a tap becomes may come after the touch events.
-    tap: async (handle, effect) => {
-      const box = await handle.evaluate(e => { e.scrollIntoView({ block: 'center' }); return e.getBoundingClientRect().toJSON(); });
-      await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
-      await page.waitForFunction(effect);
-    },
-    axe: async () => {
-      await js(source => window.axe || eval(source), AXE); // past the page's CSP, as the driver's own script
-      const found = await js(() => axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'] })
-        .then(r => r.violations.flatMap(v => v.nodes.map(n => v.id + ' ' + n.target.join(' ')))));
-      // The required mark keeps the pure red of the window, whose contrast on
-      // the button face no theme of the window changes either.
-      return found.filter(v => v !== 'color-contrast #Label2');
-    },
-  };
-  return h;
+async function screen(width, height, deviceScaleFactor, phone) { // the layout follows at once, or after a frame
+  await page.setViewport({ width, height, deviceScaleFactor });
+  if (cdp) { // through puppeteer, a change to or from a phone would reload the page
+    await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile: phone });
+    await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: phone, maxTouchPoints: 1 });
+  }
+  const layout = width >= 501 ? 'window' : 'column'; // 501 px: the window's width
+  await page.waitForFunction(l => [undefined, l].includes(document.documentElement.dataset.layout), {}, layout);
 }
 
-async function session(page, cdp) {
-  const { js, value, focused, isOpen, options, keys, screen, tap, axe } = helpers(page, cdp);
+async function tap(handle, effect) { // the click that a tap becomes may come after the touch events
+  const box = await handle.evaluate(e => { e.scrollIntoView({ block: 'center' }); return e.getBoundingClientRect().toJSON(); });
+  await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+  await page.waitForFunction(effect);
+}
+
+// WCAG 2.2 A and AA. The required mark keeps the pure red of the window,
+// whose contrast on the button face no theme of the window changes either.
+async function axe() {
+  await js(source => window.axe || eval(source), AXE); // past the page's CSP, as the driver's own script
+  return (await js(() => axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'] })
+    .then(r => r.violations.flatMap(v => v.nodes.map(n => v.id + ' ' + n.target.join(' '))))))
+    .filter(v => v !== 'color-contrast #Label2');
+}
+
+async function session() {
   const problems = [];
   page.on('console', message => problems.push(message.text()));
   page.on('pageerror', error => problems.push(error.message));
@@ -124,10 +108,8 @@ async function session(page, cdp) {
   check('a tap picks', [await value('Combo1'), await isOpen('Combo1')], ['摩羯座', false]);
   await keys('Text1');
   const stops = [];
-  for (const _ of FOCUS_ORDER) {
-    await page.keyboard.press('Tab');
-    stops.push(await focused());
-  }
+  for (const _ of FOCUS_ORDER)
+    stops.push(await page.keyboard.press('Tab').then(focused));
   // Headless Firefox, with no toolbar past the page, comes back to the
   // page's second stop: the wrap is Chromium's to prove.
   const walked = chromium ? FOCUS_ORDER.length : FOCUS_ORDER.length - 1;
@@ -152,16 +134,13 @@ async function session(page, cdp) {
     await cdp.send('Input.imeSetComposition', { text: 'shui', selectionStart: 4, selectionEnd: 4 });
     await keys('Combo12', 'ArrowDown', 'ArrowDown'); // the input method's own candidates
     check('composing: the list stays closed', await isOpen('Combo12'), false);
-    await cdp.send('Input.insertText', { text: '座' });
-  } else {
-    await keys('Combo12', '座');
   }
+  await (cdp ? cdp.send('Input.insertText', { text: '座' }) : keys('Combo12', '座'));
   await keys('Text3', '快来评论');
   for (let line = 2; line <= 40; ++line)
     await keys('Text3', 'Enter', `第${line}行`);
   await page.click('#bt1');
-  const output = await (await page.$('#Text2')).boundingBox();
-  await page.mouse.move(output.x + output.width / 2, output.y + output.height / 2);
+  await page.mouse.move(...await centre('Text2'));
   await page.mouse.wheel({ deltaY: 300 });
   await page.waitForFunction(() => Text2.scrollTop > 0); // the wheel scrolls it, or time-out
   check('a ranking in the output, read out, with no scroll bar', await js(() => [announcement.textContent === Text2.value,
@@ -175,7 +154,7 @@ async function session(page, cdp) {
   check('a message box, its one button 确定, with the focus', [await js(() => [...document.querySelectorAll('dialog button')]
     .map(b => b.textContent)), await focused(), await axe()], [['确定'], 'button', []]);
   await js(() => bt2.scrollIntoView({ block: 'center' }));
-  await page.mouse.click(...await js(() => { const r = bt2.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }));
+  await page.mouse.click(...await centre('bt2'));
   check('the box is modal: a click on reset behind it changes nothing', [await js(() => messageBox.open), await value('Combo1')],
     [true, '摩羯座']);
   await page.click('#messageBox button');
@@ -189,13 +168,11 @@ async function session(page, cdp) {
 // Opened, generated (the ranking wraps in the output), a list open and the
 // message box, each as <prefix>-<state>.png. The caret, which blinks, is
 // hidden; the form is filled through the DOM, with no pointer left over it.
-async function takePictures(page, cdp, prefix, screenSize) {
-  const { js, keys, screen } = helpers(page, cdp);
-  const [width, height, scale, phone] = screenSize;
+async function takePictures(prefix, [width, height, scale, phone]) {
   const save = async state => { // a phone's picture as tall as the page
     if (phone)
       await screen(width, await js(() => document.documentElement.scrollHeight), scale, phone);
-    await page.screenshot({ path: `${process.env.TAVELIN_PICTURES}/${prefix}-${state}.png` });
+    await page.screenshot({ path: `${pictures}/${prefix}-${state}.png` });
   };
   await screen(width, height, scale, phone);
   await page.goto(PAGE);
@@ -219,26 +196,31 @@ async function takePictures(page, cdp, prefix, screenSize) {
 
 // In forced colours the marked entry's text must differ from its background:
 // text in its background colour has a spread of 0.06.
-async function checkForcedColours(page, cdp) {
-  const { keys, screen } = helpers(page, cdp);
+async function checkForcedColours() {
   await screen(...DESKTOP);
   await page.goto(PAGE);
   await keys('Combo2', 'ArrowDown', 'ArrowDown');
-  const clip = await page.evaluate(() => {
-    const r = new Range();
-    r.selectNodeContents(document.getElementById(Combo2.getAttribute('aria-activedescendant')));
-    return r.getBoundingClientRect().toJSON();
-  });
+  const clip = await js(() => { const r = new Range(); r.selectNodeContents(Combo2.ownerDocument.getElementById(
+    Combo2.getAttribute('aria-activedescendant'))); return r.getBoundingClientRect().toJSON(); });
   const shot = await page.screenshot({ clip });
   const spread = execFileSync('convert', ['png:-', '-colorspace', 'gray', '-format', '%[fx:standard_deviation]', 'info:'],
     { input: shot });
   check('the highlighted option\'s text shows in forced colours', parseFloat(spread) > 0.15, true);
 }
 
+// Firefox takes forced colours from a preference only, so a browser of its own.
 async function run(forced, steps) {
-  const { browser, page, cdp } = await launch(forced);
+  const browser = await puppeteer.launch(chromium
+    ? { browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox', '--disable-gpu',
+        '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync'] }
+    : { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+        extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
   try {
-    await steps(page, cdp);
+    page = await browser.newPage();
+    cdp = chromium && await page.createCDPSession();
+    if (cdp && forced)
+      await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
+    await steps();
   } catch (error) { // a missing element, a time-out: the rest is not run
     check('the session runs to its end', String(error), '');
   } finally {
@@ -246,17 +228,18 @@ async function run(forced, steps) {
   }
 }
 
-await run(false, async (page, cdp) => {
-  await session(page, cdp);
-  if (process.env.TAVELIN_PICTURES) {
-    await takePictures(page, cdp, 'desktop', [800, 560, 1, false]);
-    await takePictures(page, cdp, '375', [375, 667, 1, true]);
+const pictures = process.env.TAVELIN_PICTURES;
+await run(false, async () => {
+  await session();
+  if (pictures) {
+    await takePictures('desktop', [800, 560, 1, false]);
+    await takePictures('375', [375, 667, 1, true]);
   }
 });
-await run(true, async (page, cdp) => {
-  await checkForcedColours(page, cdp);
-  if (process.env.TAVELIN_PICTURES)
-    await takePictures(page, cdp, 'forced', [800, 560, 1, false]);
+await run(true, async () => {
+  await checkForcedColours();
+  if (pictures)
+    await takePictures('forced', [800, 560, 1, false]);
 });
 console.log(`${browserName}: ${results.passed} passed, ${results.failed} failed`);
 process.exit(results.failed ? 1 : 0);
