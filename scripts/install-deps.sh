@@ -20,14 +20,16 @@ test_packages=(
     lintian cloc
     emscripten nodejs chromium chromium-driver python3-selenium firefox-esr
 )
-# npm installs the page's test tools; some builds of nodejs carry it and
-# conflict with Debian's package.
-command -v npm >/dev/null || test_packages+=(npm)
-
 bench_packages=(
     libbenchmark-dev xvfb xauth python3 valgrind
     emscripten nodejs chromium chromium-driver python3-selenium
 )
+# npm installs the page's Closure and its test tools; some builds of nodejs
+# carry it and conflict with Debian's package.
+if ! command -v npm >/dev/null; then
+    test_packages+=(npm)
+    bench_packages+=(npm)
+fi
 
 case "${1:-run}" in
 run) wanted=("${run_packages[@]}") ;;

@@ -1,5 +1,6 @@
 #include "WebComboBox.h"
 
+#include "PageNames.h"
 #include "WebDom.h"
 
 #include <emscripten/bind.h>
@@ -12,82 +13,62 @@ namespace {
 
 using emscripten::val;
 
-std::u16string listId(std::u16string_view fieldId)
+std::u16string comboBoxes()
 {
-    return std::u16string(fieldId) + u"-list";
-}
-
-// No completion and no autofill: the field keeps exactly what was typed or
-// committed by an input method. Its keys only open, walk and close the list.
-val createField(const ui::ControlSpec &row)
-{
-    val field = createElement("input");
-    field.set("id", toJs(row.name));
-    keepTypedTextExact(field);
-    setAttribute(field, "role", val("combobox"));
-    setAttribute(field, "aria-autocomplete", val("none"));
-    setAttribute(field, "aria-expanded", val("false"));
-    setAttribute(field, "aria-controls", toJs(listId(row.name)));
-    setAttribute(field, "aria-label", toJs(row.accessibleName));
-    field.set("value", toJs(row.text));
-    listen(field, "keydown", "tavelinFieldKeyDown");
-    listen(field, "input", "tavelinFieldEdited");
-    return field;
-}
-
-// Outside the focus order, as in the pattern; the field takes the focus,
-// except after a tap (see toggleList).
-val createListButton(const ui::ControlSpec &row)
-{
-    val button = createElement("button");
-    button.set("type", val("button"));
-    button.set("tabIndex", -1);
-    setAttribute(button, "aria-label", toJs(row.accessibleName));
-    setAttribute(button, "aria-expanded", val("false"));
-    setAttribute(button, "aria-controls", toJs(listId(row.name)));
-    listen(button, "mousedown", "tavelinKeepFocus");
-    listen(button, "click", "tavelinToggleList");
-    return button;
-}
-
-val createList(const ui::ControlSpec &row)
-{
-    val list = createElement("ul");
-    list.set("id", toJs(listId(row.name)));
-    list.set("hidden", true);
-    setAttribute(list, "role", val("listbox"));
-    setAttribute(list, "aria-label", toJs(row.accessibleName));
-    listen(list, "mousedown", "tavelinKeepFocus");
-    listen(list, "mouseover", "tavelinOptionPointed");
-    listen(list, "click", "tavelinOptionClicked");
-    return list;
+    return u"." + std::u16string(page::comboClass);
 }
 
 val boxOf(const val &element)
 {
-    return element.call<val>("closest", val(".combo"));
+    return element.call<val>("closest", toJs(comboBoxes()));
 }
 
-val partOf(const val &box, const char *selector)
+val partOf(const val &box, const std::u16string &selector)
 {
-    return box.call<val>("querySelector", val(selector));
+    return box.call<val>("querySelector", toJs(selector));
+}
+
+val fieldOf(const val &box)
+{
+    return partOf(box, page::withRole(page::fieldRole));
+}
+
+val listOf(const val &box)
+{
+    return partOf(box, page::withRole(page::listRole));
+}
+
+val listButtonOf(const val &box)
+{
+    return partOf(box, u"button");
+}
+
+// The event's target or the nearest element around it that matches, or null.
+val targetWithin(const val &event, const std::u16string &selector)
+{
+    return event["target"].call<val>("closest", toJs(selector));
+}
+
+std::u16string inComboBox(std::u16string_view part)
+{
+    return comboBoxes() + u" " + std::u16string(part);
 }
 
 bool isListOpen(const val &box)
 {
-    return !partOf(box, "[role=listbox]")["hidden"].as<bool>();
+    return !listOf(box)["hidden"].as<bool>();
 }
 
 val activeOption(const val &box)
 {
-    return partOf(box, "[aria-selected=true]");
+    return partOf(box, u"[aria-selected=true]");
 }
 
 // The field keeps the focus; the active option is announced through it and
 // shown highlighted. A null option leaves none active.
 void setActiveOption(const val &box, val option)
 {
-    val field = partOf(box, "[role=combobox]");
+    val field = fieldOf(box);
     if (val previous = activeOption(box); !previous.isNull())
         previous.call<void>("removeAttribute", val("aria-selected"));
     if (option.isNull()) {
@@ -106,7 +87,7 @@ void setActiveOption(const val &box, val option)
 void moveActiveOption(const val &box, bool down)
 {
     const val active = activeOption(box);
-    const val next = active.isNull() ? partOf(box, "[role=listbox]")[down ? "firstElementChild" : "lastElementChild"]
+    const val next = active.isNull() ? listOf(box)[down ? "firstElementChild" : "lastElementChild"]
                                      : active[down ? "nextElementSibling" : "previousElementSibling"];
     if (!next.isNull())
         setActiveOption(box, next);
@@ -115,9 +96,8 @@ void moveActiveOption(const val &box, bool down)
 // The option whose text is the field's, or null.
 val optionEqualToField(const val &box)
 {
-    const val text = partOf(box, "[role=combobox]")["value"];
-    for (val option = partOf(box, "[role=listbox]")["firstElementChild"]; !option.isNull();
-         option = option["nextElementSibling"])
+    const val text = fieldOf(box)["value"];
+    for (val option = listOf(box)["firstElementChild"]; !option.isNull(); option = option["nextElementSibling"])
         if (option["textContent"].strictlyEquals(text))
             return option;
     return val::null();
@@ -127,29 +107,21 @@ val optionEqualToField(const val &box)
 void setListOpen(const val &box, bool open)
 {
     setActiveOption(box, val::null());
-    partOf(box, "[role=listbox]").set("hidden", !open);
-    for (val part : {partOf(box, "[role=combobox]"), partOf(box, "button")})
+    listOf(box).set("hidden", !open);
+    for (val part : {fieldOf(box), listButtonOf(box)})
         setAttribute(part, "aria-expanded", val(open ? "true" : "false"));
     if (open)
         setActiveOption(box, optionEqualToField(box));
 }
 
-// Pressing the button or an option must not take the focus from the field,
-// whose blur would close the list before the click arrives.
-void keepFocus(val event)
-{
-    event.call<void>("preventDefault");
-}
-
 // After a tap the button takes the focus, as focus in the field would raise
 // the on-screen keyboard over the list.
-void toggleList(val event)
+void toggleList(const val &button, const val &event)
 {
-    val button = event["currentTarget"];
     const val box = boxOf(button);
     setListOpen(box, !isListOpen(box));
     const bool tapped = event["pointerType"].strictlyEquals(val("touch"));
-    (tapped ? button : partOf(box, "[role=combobox]")).call<void>("focus");
+    (tapped ? button : fieldOf(box)).call<void>("focus");
 }
 
 // The field takes the text of the option, if there is one, as it is, and
@@ -157,23 +129,38 @@ void toggleList(val event)
 void choose(const val &box, const val &option)
 {
     if (!option.isNull())
-        partOf(box, "[role=combobox]").set("value", option["textContent"]);
+        fieldOf(box).set("value", option["textContent"]);
     setListOpen(box, false);
 }
 
 val optionAt(const val &event)
 {
-    return event["target"].call<val>("closest", val("[role=option]"));
+    return targetWithin(event, page::withRole(page::optionRole));
 }
 
-void optionClicked(val event)
+val fieldAt(const val &event)
 {
-    if (const val option = optionAt(event); !option.isNull())
+    return targetWithin(event, page::withRole(page::fieldRole));
+}
+
+// Pressing the button or an option must not take the focus from the field,
+// whose blur would close the list before the click arrives.
+void pressed(val event)
+{
+    if (!targetWithin(event, inComboBox(u"button")).isNull() || !optionAt(event).isNull())
+        event.call<void>("preventDefault");
+}
+
+void clicked(val event)
+{
+    if (const val button = targetWithin(event, inComboBox(u"button")); !button.isNull())
+        toggleList(button, event);
+    else if (const val option = optionAt(event); !option.isNull())
         choose(boxOf(option), option);
 }
 
 // The pointer moves the one highlight that the keys move too.
-void optionPointed(val event)
+void pointed(val event)
 {
     if (const val option = optionAt(event); !option.isNull())
         setActiveOption(boxOf(option), option);
@@ -215,61 +202,53 @@ bool isLeftToBrowser(const val &event)
         || event["metaKey"].as<bool>() || event["shiftKey"].as<bool>();
 }
 
-void fieldKeyDown(val event)
+void keyDown(val event)
 {
-    if (isLeftToBrowser(event))
+    const val field = fieldAt(event);
+    if (field.isNull() || isLeftToBrowser(event))
         return;
-    const val box = boxOf(event["currentTarget"]);
+    const val box = boxOf(field);
     const std::string key = event["key"].as<std::string>();
     if (isListOpen(box) ? keyWithListOpen(box, key, event["altKey"].as<bool>()) : keyWithListClosed(box, key))
         event.call<void>("preventDefault");
 }
 
 // Once the user edits the text, Enter must not replace it with an option.
-void fieldEdited(val event)
+void edited(val event)
 {
-    setActiveOption(boxOf(event["currentTarget"]), val::null());
+    if (const val field = fieldAt(event); !field.isNull())
+        setActiveOption(boxOf(field), val::null());
 }
 
 // The list closes once the focus leaves the box: the field, or the button
 // after a tap.
 void focusLeft(val event)
 {
-    const val box = event["currentTarget"];
-    if (!box.call<bool>("contains", event["relatedTarget"]))
+    const val box = targetWithin(event, comboBoxes());
+    if (!box.isNull() && !box.call<bool>("contains", event["relatedTarget"]))
         setListOpen(box, false);
 }
 
 } // namespace
 
-val createComboBox(const ui::ControlSpec &row)
+void attachComboBoxes(const val &page)
 {
-    val box = createElement("div");
-    box.set("className", val("combo"));
-    box.call<void>("append", createField(row), createListButton(row), createList(row));
-    listen(box, "focusout", "tavelinFocusLeft");
-    return box;
-}
-
-void appendOption(const val &field, std::u16string_view entry)
-{
-    val option = createElement("li");
-    val list = partOf(boxOf(field), "[role=listbox]");
-    option.set("id", list["id"].as<std::string>() + "-" + std::to_string(list["childElementCount"].as<int>()));
-    setAttribute(option, "role", val("option"));
-    option.set("textContent", toJs(entry));
-    list.call<void>("append", option);
+    listen(page, "mousedown", "tavelinComboPressed");
+    listen(page, "click", "tavelinComboClicked");
+    listen(page, "mouseover", "tavelinComboPointed");
+    listen(page, "keydown", "tavelinComboKeyDown");
+    listen(page, "input", "tavelinComboEdited");
+    listen(page, "focusout", "tavelinComboFocusLeft");
 }
 
 EMSCRIPTEN_BINDINGS(tavelin_combo_box)
 {
-    emscripten::function("tavelinKeepFocus", &keepFocus);
-    emscripten::function("tavelinToggleList", &toggleList);
-    emscripten::function("tavelinOptionClicked", &optionClicked);
-    emscripten::function("tavelinFocusLeft", &focusLeft);
-    emscripten::function("tavelinOptionPointed", &optionPointed);
-    emscripten::function("tavelinFieldKeyDown", &fieldKeyDown);
-    emscripten::function("tavelinFieldEdited", &fieldEdited);
+    emscripten::function("tavelinComboPressed", &pressed);
+    emscripten::function("tavelinComboClicked", &clicked);
+    emscripten::function("tavelinComboPointed", &pointed);
+    emscripten::function("tavelinComboKeyDown", &keyDown);
+    emscripten::function("tavelinComboEdited", &edited);
+    emscripten::function("tavelinComboFocusLeft", &focusLeft);
 }
 
 } // namespace tavelin::web

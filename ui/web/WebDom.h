@@ -29,28 +29,13 @@ inline emscripten::val elementById(std::u16string_view id)
     return document().call<emscripten::val>("getElementById", toJs(id));
 }
 
-inline emscripten::val createElement(const char *tag)
-{
-    return document().call<emscripten::val>("createElement", emscripten::val(tag));
-}
-
-inline void setAttribute(emscripten::val &element, const char *name, const emscripten::val &value)
+inline void setAttribute(const emscripten::val &element, const char *name, const emscripten::val &value)
 {
     element.call<void>("setAttribute", emscripten::val(name), value);
 }
 
-// What the user types or an input method commits stays as it is: no
-// autofill, completion, spelling correction or capitalisation.
-inline void keepTypedTextExact(emscripten::val &field)
-{
-    setAttribute(field, "autocomplete", emscripten::val("off"));
-    setAttribute(field, "autocapitalize", emscripten::val("off"));
-    setAttribute(field, "autocorrect", emscripten::val("off"));
-    field.set("spellcheck", false);
-}
-
 // Calls a function of this program, bound under the name, on every such event.
-inline void listen(emscripten::val &target, const char *event, const char *boundFunction)
+inline void listen(const emscripten::val &target, const char *event, const char *boundFunction)
 {
     target.call<void>("addEventListener", emscripten::val(event), emscripten::val::module_property(boundFunction));
 }

@@ -15,8 +15,9 @@ public:
     void showMessage(std::u16string_view message) override;
 };
 
-// Builds the form in the page from the control table, runs Form_Load and
-// puts the focus in the title box.
-void showMainForm();
+// Makes the form that the page shows work: its buttons run their handlers
+// and its combo boxes open their lists. It listens on the document, so it
+// runs before the form is parsed and no click on it is ever lost.
+void attachHandlers();
 
 } // namespace tavelin::web

@@ -1,9 +1,10 @@
 #include "WebMainForm.h"
 
-// Builds the form and returns; the page keeps the program alive and calls
-// back into it on every click.
+// Runs in the page's head, before the form that the page holds is parsed:
+// gives it its handlers and returns. The page keeps the program alive and
+// calls back into it on every event.
 int main()
 {
-    tavelin::web::showMainForm();
+    tavelin::web::attachHandlers();
     return 0;
 }

@@ -161,6 +161,9 @@ async function session() {
   check('closed; focus back; the custom text added, not read out', [await js(() => messageBox.open), await focused(),
     (await value('Text2')).startsWith(ranking), await js(() => announcement.textContent)], [false, 'bt1', true, ranking]);
 
+  await js(() => { Text1.value = Text3.value = '长'.repeat(2 ** 21); }); // 4 MiB each: the page's memory must grow
+  await page.click('#bt1');
+  check('a ranking of texts of 4 MiB', await js(() => Text2.value.length) > 2 ** 22, true);
   check('no request but the page itself', await js(() => performance.getEntriesByType('resource').length), 0);
   check('a clean console', problems, []);
 }
@@ -177,6 +180,7 @@ async function takePictures(prefix, [width, height, scale, phone]) {
   await screen(width, height, scale, phone);
   await page.goto(PAGE);
   await page.waitForFunction(() => document.activeElement.id === 'Text1');
+  await page.mouse.move(0, 0); // in the page's margin, pointing at nothing
   await js(() => document.documentElement.style.setProperty('caret-color', 'transparent'));
   await save('opened');
   await js(() => {
