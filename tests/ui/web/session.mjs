@@ -1,13 +1,13 @@
 // One person's session with the page, first on a phone, then on a desktop:
 // tapping, typing Chinese, composing with an input method, picking from the
 // lists with the mouse and with the keys, clicking, scrolling and pressing
-// Tab as a user does. axe-core looks at the page on the way. Then, with
-// TAVELIN_PICTURES set, the pictures that scripts/pictures.sh compares.
+// Tab as a user does. axe-core looks at the page on the way. Then the
+// pictures that scripts/pictures.sh compares, saved into TAVELIN_PICTURES.
 // The same script drives headless Chromium (over CDP) and Firefox (over
 // WebDriver BiDi); what only CDP can do (the accessibility tree, input
 // methods) runs in Chromium.
 //
-// usage: node session.mjs chromium|firefox tavelin.html axe.min.js
+// usage: TAVELIN_PICTURES=folder node session.mjs chromium|firefox tavelin.html axe.min.js
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
@@ -235,15 +235,12 @@ async function run(forced, steps) {
 const pictures = process.env.TAVELIN_PICTURES;
 await run(false, async () => {
   await session();
-  if (pictures) {
-    await takePictures('desktop', [800, 560, 1, false]);
-    await takePictures('375', [375, 667, 1, true]);
-  }
+  await takePictures('desktop', [800, 560, 1, false]);
+  await takePictures('375', [375, 667, 1, true]);
 });
 await run(true, async () => {
   await checkForcedColours();
-  if (pictures)
-    await takePictures('forced', [800, 560, 1, false]);
+  await takePictures('forced', [800, 560, 1, false]);
 });
 console.log(`${browserName}: ${results.passed} passed, ${results.failed} failed`);
 process.exit(results.failed ? 1 : 0);
