@@ -4,6 +4,7 @@
 #   scripts/install-deps.sh run    what building and running the program needs
 #   scripts/install-deps.sh test   that, plus everything the tests use
 #   scripts/install-deps.sh bench  that, plus what the benchmarks use
+#   scripts/install-deps.sh screen-reader  what scripts/screen-reader.sh uses
 set -euo pipefail
 
 run_packages=(
@@ -30,13 +31,20 @@ if ! command -v npm >/dev/null; then
     test_packages+=(npm)
     bench_packages+=(npm)
 fi
+# A screen reader session: Orca speaking through speech-dispatcher, whose
+# generic module writes what it says to a file, under a window manager.
+screen_reader_packages=(
+    orca speech-dispatcher at-spi2-core python3-pyatspi openbox locales
+    xvfb xauth xdotool xclip dbus-x11 dbus-bin chromium
+)
 
 case "${1:-run}" in
 run) wanted=("${run_packages[@]}") ;;
 test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
 bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
+screen-reader) wanted=("${run_packages[@]}" "${screen_reader_packages[@]}") ;;
 *)
-    echo "usage: $0 [run|test|bench]" >&2
+    echo "usage: $0 [run|test|bench|screen-reader]" >&2
     exit 2
     ;;
 esac

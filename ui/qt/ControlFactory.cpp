@@ -1,12 +1,12 @@
 #include "ControlFactory.h"
 
 #include "ControlText.h"
+#include "FieldEdit.h"
 #include "QtText.h"
+#include "SelectorBox.h"
 
-#include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -52,7 +52,7 @@ QWidget *createLabel(const ui::ControlSpec &row, QWidget *parent)
 
 QWidget *createSingleLineText(QWidget *parent)
 {
-    auto *edit = withWholeGlyphs(new QLineEdit(parent));
+    auto *edit = withWholeGlyphs(new FieldEdit(parent));
     edit->setMaxLength(unlimitedLength);
     return edit;
 }
@@ -71,14 +71,14 @@ QWidget *createMultiLineText(QWidget *parent)
 // A selector starts without its field; see attachFields.
 QWidget *createSelector(QWidget *parent)
 {
-    auto *combo = new QComboBox(parent);
+    auto *combo = new SelectorBox(parent);
     combo->setInsertPolicy(QComboBox::NoInsert);
     return combo;
 }
 
 QLineEdit *createField(QComboBox *combo)
 {
-    auto *field = withWholeGlyphs(new QLineEdit(combo));
+    auto *field = withWholeGlyphs(new FieldEdit(combo));
     field->setMaxLength(unlimitedLength);
     // On Linux an editable combo reports its text as its name, so the field
     // inside it, which holds the focus, carries the name too.
@@ -123,6 +123,7 @@ QWidget *createControl(const ui::ControlSpec &row, QWidget *parent)
     widget->setObjectName(toQString(row.name));
     widget->setGeometry(pixelRect(row.twips));
     widget->setAccessibleName(toQString(row.accessibleName));
+    widget->setAccessibleDescription(toQString(row.requiredNote));
     if (row.kind != ui::ControlKind::Selector)
         setControlText(widget, toQString(row.text));
     return widget;

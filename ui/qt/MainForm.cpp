@@ -26,6 +26,8 @@ QFont formFont()
 
 MainForm::MainForm(QWidget *parent)
     : QWidget(parent)
+    , m_announcer(new Announcer(this))
+    , m_announce([this](const QString &text) { m_announcer->announce(text); })
 {
     const ui::FormSpec &form = ui::mainForm();
     setObjectName(QStringLiteral("MainForm"));
@@ -43,6 +45,11 @@ MainForm::MainForm(QWidget *parent)
 void MainForm::setMessagePresenter(MessagePresenter presenter)
 {
     m_presentMessage = std::move(presenter);
+}
+
+void MainForm::setAnnouncer(std::function<void(const QString &)> announcer)
+{
+    m_announce = std::move(announcer);
 }
 
 void MainForm::createControls()
@@ -67,11 +74,17 @@ void MainForm::attachSelectorFields()
 }
 
 // Lets assistive technology relate each caption to the control it names.
+// Orca names a control after its caption, so a caption is known to it by the
+// control's name: without the colon, which speech would read out as a word,
+// and with the stacked characters of 自定义文本 as one word.
 void MainForm::linkCaptions()
 {
     for (const ui::ControlSpec &row : ui::controlTable()) {
-        if (!row.captionFor.empty())
-            qobject_cast<QLabel *>(control(row.name))->setBuddy(control(row.captionFor));
+        if (row.captionFor.empty())
+            continue;
+        auto *caption = qobject_cast<QLabel *>(control(row.name));
+        caption->setBuddy(control(row.captionFor));
+        caption->setAccessibleName(control(row.captionFor)->accessibleName());
     }
 }
 
@@ -114,6 +127,8 @@ void MainForm::setText(std::u16string_view control, std::u16string_view text)
         *held = toQString(text);
     else
         setControlText(widget, toQString(text));
+    if (control == ui::names::Text2 && !text.empty())
+        m_announce(toQString(text)); // a new ranking: a failed check writes none
 }
 
 // QComboBox selects the first entry added to an empty list and shows it;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Announcement.h"
 #include "FormOperations.h"
 #include "MessageBox.h"
 
@@ -21,6 +22,9 @@ public:
     explicit MainForm(QWidget *parent = nullptr);
 
     void setMessagePresenter(MessagePresenter presenter);
+    // How a new ranking is told to screen readers. Tests put a recorder in
+    // place of the Announcer.
+    void setAnnouncer(std::function<void(const QString &)> announcer);
 
 private:
     std::u16string text(std::u16string_view control) const override;
@@ -39,6 +43,8 @@ private:
     // A selector's text until the form has loaded and the selector has its field.
     QHash<QWidget *, QString> m_heldTexts;
     MessagePresenter m_presentMessage = showModalMessage;
+    Announcer *m_announcer;
+    std::function<void(const QString &)> m_announce;
 };
 
 } // namespace tavelin::qt

@@ -235,14 +235,19 @@ HtmlElement part(const char *tag, std::u16string_view id)
 
 // A modal <dialog> with the program's title, the message and one 确定
 // button, no icon. A form with method "dialog" closes it when its button is
-// pressed.
+// pressed; it is no part of what the box says, so screen readers are not
+// told of a form.
 HtmlElement messageBox()
 {
     HtmlElement box = part("dialog", page::messageBoxId);
     box.set("aria-labelledby", page::messageTitleId).set("aria-describedby", page::messageTextId);
     box.append(part("div", page::messageTitleId)).setText(ui::mainForm().title);
     box.append(part("p", page::messageTextId));
-    box.append(HtmlElement("form")).set("method", u"dialog").append(HtmlElement("button")).setText(u"确定");
+    box.append(HtmlElement("form"))
+        .set("method", u"dialog")
+        .set("role", u"none")
+        .append(HtmlElement("button"))
+        .setText(u"确定");
     return box;
 }
 

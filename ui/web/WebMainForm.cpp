@@ -29,12 +29,27 @@ void clicked(val event)
     }
 }
 
+// A live region keeps its text, and a screen reader in browse mode would
+// read it there once more, so it is emptied once it has been taken up.
+constexpr int announcementLifetimeMs = 3000;
+
+void clearAnnouncement()
+{
+    elementById(page::announcementId).set("textContent", val(""));
+}
+
 // A new ranking is read out politely. After a failed check the message box
 // is read out instead, so the custom text that the handler adds then is not.
 void announceOutput(std::u16string_view text)
 {
-    if (!isMessageShown())
-        elementById(page::announcementId).set("textContent", toJs(text));
+    static val pendingClear = val::undefined();
+    if (isMessageShown())
+        return;
+    val window = val::global("window");
+    window.call<void>("clearTimeout", pendingClear);
+    elementById(page::announcementId).set("textContent", toJs(text));
+    pendingClear
+        = window.call<val>("setTimeout", val::module_property("tavelinClearAnnouncement"), announcementLifetimeMs);
 }
 
 } // namespace
@@ -78,6 +93,7 @@ void attachHandlers()
 EMSCRIPTEN_BINDINGS(tavelin_main_form)
 {
     emscripten::function("tavelinClicked", &clicked);
+    emscripten::function("tavelinClearAnnouncement", &clearAnnouncement);
 }
 
 } // namespace tavelin::web
