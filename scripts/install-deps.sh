@@ -14,12 +14,12 @@ run_packages=(
 )
 test_packages=(
     googletest libgtest-dev
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick optipng
     g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev desktop-file-utils appstream
     xdotool xclip strace devscripts dbus-x11 dbus-bin
     lintian cloc
-    emscripten nodejs chromium chromium-driver python3-selenium
+    emscripten nodejs chromium chromium-driver python3-selenium firefox-esr
 )
 bench_packages=(
     libbenchmark-dev xvfb xauth python3 valgrind

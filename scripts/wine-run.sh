@@ -12,6 +12,9 @@ WINEPREFIX=$("$(dirname "$0")/wine-prefix.sh" "$prefix" "${TAVELIN_DPI:-96}")
 export WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# As on a Chinese Windows: Wine's own texts, such as the message box's 确定,
+# in Simplified Chinese. Wine needs no system locale for it.
+export LC_ALL=zh_CN.UTF-8
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
 fi

@@ -7,6 +7,7 @@
 #include "RankingValidator.h"
 #include "SampleSheets.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -92,45 +93,6 @@ QString spokenName(QWidget *control)
     return (labels.isEmpty() ? accessible(control) : labels.first().first)->text(QAccessible::Name);
 }
 
-// From the first to the last row that differs between two pictures.
-int inkHeight(const QImage &with, const QImage &without)
-{
-    QList<int> rows;
-    for (int y = 0; y < with.height(); ++y) {
-        if (with.copy(0, y, with.width(), 1) != without.copy(0, y, with.width(), 1))
-            rows << y;
-    }
-    return rows.isEmpty() ? 0 : rows.last() - rows.first() + 1;
-}
-
-// How tall a text's ink is when nothing clips it.
-int unclippedInkHeight(const QString &text, const QFont &font, qreal pixelRatio)
-{
-    QImage blank(QSize(200, 60) * pixelRatio, QImage::Format_RGB32);
-    blank.setDevicePixelRatio(pixelRatio);
-    blank.fill(Qt::white);
-    QImage written = blank;
-    QPainter painter(&written);
-    painter.setFont(font);
-    painter.drawText(QPointF(10, 40), text);
-    return inkHeight(written, blank);
-}
-
-// Every control where the layout puts it, in logical pixels.
-const QList<std::pair<QString, QRect>> places = {
-    {u"Label1"_qs, {24, 24, 121, 17}},     {u"Text1"_qs, {160, 24, 153, 18}},     {u"Label2"_qs, {344, 24, 65, 17}},
-    {u"Label3(0)"_qs, {24, 72, 49, 17}},   {u"Combo1"_qs, {88, 72, 73, 20}},      {u"Label3(7)"_qs, {176, 72, 49, 17}},
-    {u"Combo2"_qs, {240, 72, 73, 20}},     {u"Label3(6)"_qs, {336, 72, 49, 17}},  {u"Combo3"_qs, {400, 72, 73, 20}},
-    {u"Label3(11)"_qs, {24, 112, 49, 17}}, {u"Combo4"_qs, {88, 112, 73, 20}},     {u"Label3(5)"_qs, {176, 112, 49, 17}},
-    {u"Combo5"_qs, {240, 112, 73, 20}},    {u"Label3(4)"_qs, {336, 112, 49, 17}}, {u"Combo6"_qs, {400, 112, 73, 20}},
-    {u"Label3(10)"_qs, {24, 152, 49, 17}}, {u"Combo7"_qs, {88, 152, 73, 20}},     {u"Label3(3)"_qs, {176, 152, 49, 17}},
-    {u"Combo8"_qs, {240, 152, 73, 20}},    {u"Label3(2)"_qs, {336, 152, 49, 17}}, {u"Combo9"_qs, {400, 152, 73, 20}},
-    {u"Label3(9)"_qs, {24, 192, 49, 17}},  {u"Combo10"_qs, {88, 192, 73, 20}},    {u"Label3(1)"_qs, {176, 192, 65, 17}},
-    {u"Combo11"_qs, {240, 192, 73, 20}},   {u"Label3(8)"_qs, {336, 192, 65, 17}}, {u"Combo12"_qs, {400, 192, 73, 20}},
-    {u"Label4"_qs, {32, 232, 17, 96}},     {u"Text3"_qs, {56, 232, 417, 57}},     {u"bt1"_qs, {128, 296, 81, 25}},
-    {u"bt2"_qs, {296, 296, 81, 25}},       {u"Text2"_qs, {32, 336, 441, 129}},
-};
-
 } // namespace
 
 class MainFormTest : public QObject
@@ -149,32 +111,21 @@ private slots:
 
     void cleanup() { delete m_form; }
 
+    // Where each control is and what it shows is held by the pictures.
     void windowControlsAndCaptions()
     {
         QCOMPARE(m_form->windowTitle(), u"Tavelin"_qs);
         QCOMPARE(m_form->size(), QSize(501, 478));
-        QCOMPARE(m_form->grab().size(), QSize(501, 478) * m_form->devicePixelRatio());
         QVERIFY(m_form->windowFlags() & Qt::WindowMaximizeButtonHint);
+        const auto controls = m_form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QList<QRect> places;
+        for (QWidget *control : controls)
+            places << control->geometry();
         m_form->resize(900, 700); // the gained space stays empty
-
-        for (const auto &[name, place] : places)
-            QCOMPARE(find(name)->geometry(), place);
-
-        QStringList shown;
-        for (QLabel *label : m_form->findChildren<QLabel *>()) {
-            shown << label->text();
+        for (qsizetype i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls[i]->geometry(), places[i]);
+        for (QLabel *label : m_form->findChildren<QLabel *>())
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-            const bool stacked = label->objectName() == u"Label4"_qs;
-            QVERIFY2(stacked ? label->fontMetrics().lineSpacing() * 5 <= label->height()
-                             : label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                     qPrintable(label->objectName() + u" does not show its whole caption"_qs));
-        }
-        QCOMPARE(shown.join(u'|'),
-                 u"请输入排行榜的名字：|* 必填|第一名：|第二名：|第三名：|第四名：|第五名：|第六名：|"
-                 u"第七名：|第八名：|第九名：|第十名：|第十一名：|第十二名：|自\n定\n义\n文\n本"_qs);
-        QCOMPARE(find<QLabel>(u"Label2"_qs)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(find<QPushButton>(u"bt1"_qs)->text(), u"生成排行榜"_qs);
-        QCOMPARE(find<QPushButton>(u"bt2"_qs)->text(), u"重置"_qs);
     }
 
     void tabAndShiftTabWalkTheFocusOrder()
@@ -381,17 +332,47 @@ private slots:
     }
 #endif
 
-    void oneLineFieldsShowWholeGlyphs()
+    // What a user sees, for scripts/pictures.sh to compare with the
+    // references: opened, generated (the ranking wraps), a list open over
+    // the window and the real message box. The title and a selector hold
+    // descenders, which a one-line field must not cut.
+    void pictures()
     {
-        const QString text = u"gjpqy国"_qs;
-        find(u"bt2"_qs)->setFocus(); // no cursor in the pictures
-        for (QLineEdit *field : {find<QLineEdit>(u"Text1"_qs), find<QComboBox>(u"Combo5"_qs)->lineEdit()}) {
-            field->clear();
-            const QImage empty = field->grab().toImage();
-            typeText(field, text);
-            QCOMPARE(inkHeight(field->grab().toImage(), empty),
-                     unclippedInkHeight(text, field->font(), m_form->devicePixelRatio()));
-        }
+        const QString folder = qEnvironmentVariable("TAVELIN_PICTURES");
+        if (folder.isEmpty())
+            QSKIP("taken for scripts/pictures.sh only");
+        const auto save = [&folder](const char *name, const QPixmap &picture) {
+            QVERIFY(picture.save(folder + u"/%1.png"_qs.arg(QLatin1String(name))));
+        };
+        QApplication::setCursorFlashTime(0); // a steady cursor, drawn in every picture
+        find(u"bt1"_qs)->setFocus();
+        find(u"Text1"_qs)->setFocus();
+        save("opened", m_form->grab());
+
+        typeText(find(u"Text1"_qs), u"本周运势 gjpqy"_qs);
+        for (int rank = 1; rank <= 11; ++rank)
+            chooseWithArrowKeys(rank, rank);
+        paste(find<QComboBox>(u"Combo12"_qs)->lineEdit(), u"gjpqy国"_qs);
+        typeText(find(u"Text3"_qs), u"快来评论"_qs);
+        click(u"bt1"_qs);
+        save("generated", m_form->grab());
+
+        auto *combo = find<QComboBox>(u"Combo5"_qs);
+        combo->showPopup();
+        QWidget *list = combo->view()->window();
+        QPixmap withList = m_form->grab();
+        QPainter(&withList).drawPixmap(m_form->mapFromGlobal(list->pos()), list->grab());
+        combo->hidePopup();
+        save("list", withList);
+
+        m_form->setMessagePresenter(tavelin::qt::showModalMessage);
+        find<QLineEdit>(u"Text1"_qs)->clear();
+        QTimer::singleShot(0, this, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            save("message", box->grab());
+            box->close();
+        });
+        click(u"bt1"_qs);
     }
 
 private:
