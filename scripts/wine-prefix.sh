@@ -30,11 +30,13 @@ boot_base() {
 }
 
 # The system files are hard links to the base's; the registry, which Wine
-# rewrites, is copied.
+# rewrites, is copied. The parts are named one by one: tests may be running
+# in the base, whose wineserver saves the registry through temporary files
+# that can vanish in the middle of a copy of the whole folder.
 copy_with_dpi() {
     rm -rf "$WINEPREFIX"
-    cp -al "$base" "$WINEPREFIX"
-    rm "$WINEPREFIX/.tavelin-ready" "$WINEPREFIX"/*.reg
+    mkdir -p "$WINEPREFIX"
+    cp -al "$base/drive_c" "$base/dosdevices" "$base/.update-timestamp" "$WINEPREFIX/"
     cp "$base"/*.reg "$WINEPREFIX/"
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
     wineserver -w
