@@ -214,10 +214,10 @@ void setFocusOrder(HtmlElement &form)
 
 HtmlElement loadedForm()
 {
-    const ui::FormSpec &spec = ui::mainForm();
+    const ui::FormSpec &window = ui::mainForm();
     HtmlElement form("main");
     form.set("id", page::formId)
-        .set("style", u"--width:" + pixels(spec.clientWidthTwips) + u";--height:" + pixels(spec.clientHeightTwips));
+        .set("style", u"--width:" + pixels(window.clientWidthTwips) + u";--height:" + pixels(window.clientHeightTwips));
     for (const ControlSpec &row : ui::controlTable())
         form.append(placedControl(row));
     setFocusOrder(form);
