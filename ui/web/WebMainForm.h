@@ -16,8 +16,8 @@ public:
 };
 
 // Makes the form that the page shows work: its buttons run their handlers
-// and its combo boxes open their lists. It listens on the document, so it
-// runs before the form is parsed and no click on it is ever lost.
+// and its combo boxes open their lists. It runs once the form has been
+// painted, and then replays what the user did before, so nothing is lost.
 void attachHandlers();
 
 } // namespace tavelin::web

@@ -1,7 +1,7 @@
 #include "WebMainForm.h"
 
-// Runs in the page's head, before the form that the page holds is parsed:
-// gives it its handlers and returns. The page keeps the program alive and
+// Runs once the page has painted the form that it holds: gives the form its
+// handlers, replays what the user did before, and returns. The page keeps the program alive and
 // calls back into it on every event.
 int main()
 {
