@@ -219,7 +219,11 @@ async function takePictures(prefix, [width, height, scale, phone]) {
   await page.goto(PAGE);
   await page.waitForFunction(() => document.activeElement.id === 'Text1');
   await page.mouse.move(0, 0); // in the page's margin, pointing at nothing
-  await js(() => document.documentElement.style.setProperty('caret-color', 'transparent'));
+  await js(phone => { // a phone's scroll bars take no room: Chromium's emulated phone has such, Firefox none
+    document.documentElement.style.setProperty('caret-color', 'transparent');
+    if (phone)
+      document.documentElement.style.setProperty('scrollbar-width', 'none');
+  }, phone);
   await save('opened');
   await js(() => {
     Text1.value = '本周运势';
