@@ -16,8 +16,9 @@ public:
 };
 
 // Makes the form that the page shows work: its buttons run their handlers
-// and its combo boxes open their lists. It runs once the form has been
-// painted, and then replays what the user did before, so nothing is lost.
+// and its combo boxes open their lists. It listens on the document and runs
+// once the form has been painted; the page then replays to these handlers
+// what the user did before, so nothing is lost.
 void attachHandlers();
 
 } // namespace tavelin::web
