@@ -51,10 +51,10 @@ let page, cdp;
 const js = (f, ...args) => page.evaluate(f, ...args);
 const caches = () => js(() => window.caches.keys());
 const release = () => js(() => document.title);
-// A visit; the page is shown once the program listens and Text1 has the focus.
+// A visit, until the program has started.
 async function visit() {
   await page.goto(ADDRESS);
-  await page.waitForFunction(() => document.activeElement.id === 'Text1' && !tavelinEarly.events.length);
+  await page.waitForFunction(() => window.tavelinEarly === null);
 }
 async function setOffline(offline) {
   host.offline = offline;
