@@ -13,7 +13,7 @@ run_packages=(
     fonts-noto-cjk
 )
 test_packages=(
-    googletest libgtest-dev
+    googletest libgtest-dev qt6-base-private-dev
     xvfb xauth x11-utils imagemagick optipng
     g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev desktop-file-utils appstream

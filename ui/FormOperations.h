@@ -18,6 +18,9 @@ public:
     virtual void appendEntry(std::u16string_view selector, std::u16string_view entry) = 0;
     // Modal; returns once the user has closed the box.
     virtual void showMessage(std::u16string_view message) = 0;
+    // Has screen readers say the text once, politely, without moving the
+    // focus or changing anything on screen.
+    virtual void announce(std::u16string_view text) = 0;
 };
 
 } // namespace tavelin::ui

@@ -36,7 +36,9 @@ void Form_Load(FormOperations &form)
 }
 
 // A failed check leaves the output box as it was: appending the custom text
-// there would pile it up click after click behind an old ranking.
+// there would pile it up click after click behind an old ranking. The
+// message box is then all that screen readers hear; a new ranking is read
+// out whole.
 void bt1_Click(FormOperations &form)
 {
     const RankingSheet sheet = readSheet(form);
@@ -44,7 +46,9 @@ void bt1_Click(FormOperations &form)
         form.showMessage(failure->message);
         return;
     }
-    form.setText(names::Text2, RankingComposer::appendCustomText(RankingComposer::compose(sheet), sheet.customText));
+    const std::u16string output = RankingComposer::appendCustomText(RankingComposer::compose(sheet), sheet.customText);
+    form.setText(names::Text2, output);
+    form.announce(output);
 }
 
 void bt2_Click(FormOperations &form)

@@ -11,7 +11,7 @@
 namespace tavelin::testing {
 
 // A window without a toolkit: every control of the table with its text,
-// each selector's list, and the messages shown, in order.
+// each selector's list, and the messages shown and texts announced, in order.
 class FakeForm : public ui::FormOperations
 {
 public:
@@ -28,10 +28,12 @@ public:
         entries[existing(selector)].emplace_back(entry);
     }
     void showMessage(std::u16string_view message) override { messages.emplace_back(message); }
+    void announce(std::u16string_view text) override { announcements.emplace_back(text); }
 
     std::map<std::u16string, std::u16string, std::less<>> texts;
     std::map<std::u16string, std::vector<std::u16string>, std::less<>> entries;
     std::vector<std::u16string> messages;
+    std::vector<std::u16string> announcements;
 
 private:
     std::u16string existing(std::u16string_view control) const

@@ -58,6 +58,7 @@ TEST_F(Handlers, LoadShowsEmptyBoxesAndThePlaceholderOverFullLists)
     for (const char16_t *box : {u"Text1", u"Text2", u"Text3"})
         EXPECT_EQ(form.text(box), u"");
     EXPECT_EQ(clickHandler(u"Text1"), nullptr);
+    EXPECT_TRUE(form.announcements.empty());
 }
 
 // The messages and the ranking text themselves are the core's; here only
@@ -78,6 +79,7 @@ TEST_F(Handlers, GenerateShowsTheFirstProblemAndLeavesTheOutput)
 
     EXPECT_EQ(form.messages, expected);
     EXPECT_EQ(form.text(u"Text2"), u"earlier") << "no custom text piled onto an old output";
+    EXPECT_TRUE(form.announcements.empty()) << "the message box alone is heard";
 }
 
 TEST_F(Handlers, GenerateWritesTheRankingAfreshOnEveryClick)
@@ -92,7 +94,9 @@ TEST_F(Handlers, GenerateWritesTheRankingAfreshOnEveryClick)
     click(u"bt1");
     click(u"bt1");
 
-    EXPECT_EQ(form.text(u"Text2"), RankingComposer::compose(sheet) + sheet.customText);
+    const std::u16string output = RankingComposer::compose(sheet) + sheet.customText;
+    EXPECT_EQ(form.text(u"Text2"), output);
+    EXPECT_EQ(form.announcements, std::vector({output, output})) << "each new ranking read out whole, once";
     form.texts[u"Text2"] = entered.at(u"Text2");
     EXPECT_EQ(form.texts, entered) << "generate changes nothing but the output";
     EXPECT_TRUE(form.messages.empty());
@@ -112,4 +116,5 @@ TEST_F(Handlers, ResetClearsTitleOutputAndPlacesButKeepsTheCustomText)
     EXPECT_EQ(form.text(u"Text1"), u"");
     EXPECT_EQ(form.text(u"Text2"), u"");
     EXPECT_EQ(form.text(u"Text3"), u"keep me");
+    EXPECT_EQ(form.announcements.size(), 1U) << "only the generate's";
 }

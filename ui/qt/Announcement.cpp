@@ -8,26 +8,31 @@ namespace tavelin::qt {
 
 namespace {
 
-// Orca 43 speaks a notification, by its role and name, as it comes into
-// view; Qt 6.4 reports a changed name or description as the changed object,
-// without the text, so neither of those is spoken.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Before Qt 6.8 there is no announcement. Orca 43 speaks a notification, by
+// its role and name, as it comes into view; Qt 6.4 reports a changed name or
+// description as the changed object, without the text, so neither of those
+// is spoken.
 QAccessibleInterface *notificationFor(const QString &, QObject *object)
 {
     if (auto *announcer = qobject_cast<Announcer *>(object))
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     return nullptr;
 }
+#endif
 
 } // namespace
 
 Announcer::Announcer(QWidget *parent)
     : QWidget(parent)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     static const bool installed = [] {
         QAccessible::installFactory(notificationFor);
         return true;
     }();
     Q_UNUSED(installed);
+#endif
     setGeometry(0, 0, 0, 0);
     setFocusPolicy(Qt::NoFocus);
     hide();

@@ -1,5 +1,7 @@
 #include "FieldAccessible.h"
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+
 #include <QLineEdit>
 
 namespace tavelin::qt {
@@ -140,3 +142,5 @@ void FieldAccessible::replaceText(int startOffset, int endOffset, const QString 
 }
 
 } // namespace tavelin::qt
+
+#endif

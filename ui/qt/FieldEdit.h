@@ -4,12 +4,8 @@
 
 namespace tavelin::qt {
 
-// A one-line field that takes focus quietly. Tab selects a field's whole
-// text and leaving it deselects it; reported to assistive technology, each
-// makes Orca read the text once more around the field's own announcement
-// (name, role, value), or say that the text was deselected. Those two
-// selection changes are kept from it; every other one is reported. Its text
-// is read through a FieldAccessible.
+// A one-line field. With Qt 6.4's accessibility bridge it takes focus
+// quietly and is read through a FieldAccessible; see FieldEdit.cpp.
 class FieldEdit : public QLineEdit
 {
     Q_OBJECT
@@ -17,14 +13,11 @@ class FieldEdit : public QLineEdit
 public:
     explicit FieldEdit(QWidget *parent = nullptr);
 
-    bool isChangingFocus() const { return m_changingFocus; }
-
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    bool m_changingFocus = false;
+#endif
 };
 
 } // namespace tavelin::qt

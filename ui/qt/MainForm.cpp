@@ -27,7 +27,6 @@ QFont formFont()
 MainForm::MainForm(QWidget *parent)
     : QWidget(parent)
     , m_announcer(new Announcer(this))
-    , m_announce([this](const QString &text) { m_announcer->announce(text); })
 {
     const ui::FormSpec &form = ui::mainForm();
     setObjectName(QStringLiteral("MainForm"));
@@ -45,11 +44,6 @@ MainForm::MainForm(QWidget *parent)
 void MainForm::setMessagePresenter(MessagePresenter presenter)
 {
     m_presentMessage = std::move(presenter);
-}
-
-void MainForm::setAnnouncer(std::function<void(const QString &)> announcer)
-{
-    m_announce = std::move(announcer);
 }
 
 void MainForm::createControls()
@@ -127,8 +121,6 @@ void MainForm::setText(std::u16string_view control, std::u16string_view text)
         *held = toQString(text);
     else
         setControlText(widget, toQString(text));
-    if (control == ui::names::Text2 && !text.empty())
-        m_announce(toQString(text)); // a new ranking: a failed check writes none
 }
 
 // QComboBox selects the first entry added to an empty list and shows it;
@@ -145,6 +137,11 @@ void MainForm::appendEntry(std::u16string_view selector, std::u16string_view ent
 void MainForm::showMessage(std::u16string_view message)
 {
     m_presentMessage(this, toQString(message));
+}
+
+void MainForm::announce(std::u16string_view text)
+{
+    m_announcer->announce(toQString(text));
 }
 
 } // namespace tavelin::qt

@@ -22,15 +22,13 @@ public:
     explicit MainForm(QWidget *parent = nullptr);
 
     void setMessagePresenter(MessagePresenter presenter);
-    // How a new ranking is told to screen readers. Tests put a recorder in
-    // place of the Announcer.
-    void setAnnouncer(std::function<void(const QString &)> announcer);
 
 private:
     std::u16string text(std::u16string_view control) const override;
     void setText(std::u16string_view control, std::u16string_view text) override;
     void appendEntry(std::u16string_view selector, std::u16string_view entry) override;
     void showMessage(std::u16string_view message) override;
+    void announce(std::u16string_view text) override;
 
     void createControls();
     void attachSelectorFields();
@@ -44,7 +42,6 @@ private:
     QHash<QWidget *, QString> m_heldTexts;
     MessagePresenter m_presentMessage = showModalMessage;
     Announcer *m_announcer;
-    std::function<void(const QString &)> m_announce;
 };
 
 } // namespace tavelin::qt

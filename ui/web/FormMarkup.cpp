@@ -190,6 +190,7 @@ public:
     }
 
     void showMessage(std::u16string_view) override { throw std::logic_error("a message box while the form loads"); }
+    void announce(std::u16string_view) override { throw std::logic_error("an announcement while the form loads"); }
 
 private:
     HtmlElement &find(std::u16string_view id) const

@@ -38,20 +38,6 @@ void clearAnnouncement()
     elementById(page::announcementId).set("textContent", val(""));
 }
 
-// A new ranking is read out politely. After a failed check the message box
-// is read out instead, so the custom text that the handler adds then is not.
-void announceOutput(std::u16string_view text)
-{
-    static val pendingClear = val::undefined();
-    if (isMessageShown())
-        return;
-    val window = val::global("window");
-    window.call<void>("clearTimeout", pendingClear);
-    elementById(page::announcementId).set("textContent", toJs(text));
-    pendingClear
-        = window.call<val>("setTimeout", val::module_property("tavelinClearAnnouncement"), announcementLifetimeMs);
-}
-
 } // namespace
 
 std::u16string WebMainForm::text(std::u16string_view control) const
@@ -63,8 +49,6 @@ std::u16string WebMainForm::text(std::u16string_view control) const
 void WebMainForm::setText(std::u16string_view control, std::u16string_view text)
 {
     elementById(control).set("value", toJs(text));
-    if (control == ui::names::Text2)
-        announceOutput(text);
 }
 
 // A page cannot wait for the user, so the box opens and this returns at
@@ -74,6 +58,18 @@ void WebMainForm::setText(std::u16string_view control, std::u16string_view text)
 void WebMainForm::showMessage(std::u16string_view message)
 {
     web::showMessage(message);
+}
+
+// Read out politely: the live region takes the text, and the last
+// announcement's clearing gives way to this one's.
+void WebMainForm::announce(std::u16string_view text)
+{
+    static val pendingClear = val::undefined();
+    val window = val::global("window");
+    window.call<void>("clearTimeout", pendingClear);
+    elementById(page::announcementId).set("textContent", toJs(text));
+    pendingClear
+        = window.call<val>("setTimeout", val::module_property("tavelinClearAnnouncement"), announcementLifetimeMs);
 }
 
 // The page holds the form as Form_Load left it, written when the page was

@@ -13,6 +13,7 @@ public:
     void setText(std::u16string_view control, std::u16string_view text) override;
     void appendEntry(std::u16string_view selector, std::u16string_view entry) override;
     void showMessage(std::u16string_view message) override;
+    void announce(std::u16string_view text) override;
 };
 
 // Makes the form that the page shows work: its buttons run their handlers

@@ -11,9 +11,4 @@ void showMessage(std::u16string_view message)
     elementById(page::messageBoxId).call<void>("showModal");
 }
 
-bool isMessageShown()
-{
-    return elementById(page::messageBoxId)["open"].as<bool>();
-}
-
 } // namespace tavelin::web

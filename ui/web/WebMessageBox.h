@@ -10,6 +10,4 @@ namespace tavelin::web {
 // Opens the box and returns at once; the page stays inert until it is closed.
 void showMessage(std::u16string_view message);
 
-bool isMessageShown();
-
 } // namespace tavelin::web

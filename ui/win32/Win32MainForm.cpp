@@ -79,8 +79,9 @@ bool isHighContrastOn()
         && (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
-MainForm::MainForm(const DpiFunctions &dpi)
+MainForm::MainForm(const DpiFunctions &dpi, const ScreenReaderCalls &screenReader)
     : m_dpi(dpi)
+    , m_screenReader(screenReader)
 {
     initCommonControls();
     if (!registerWindowClass(windowProc))
@@ -154,16 +155,20 @@ void MainForm::linkCaptions()
     }
 }
 
-// The title's description is the required mark's text.
+// The title is required, its description the required mark's text. The
+// output box is where a new ranking is read out.
 void MainForm::annotateForScreenReaders()
 {
-    const auto mark = std::find_if(m_controls.begin(), m_controls.end(), [](const Control &control) {
-        return control.row->role == ui::ControlRole::RequiredMark;
-    });
+    const Control *mark = find(ui::ControlRole::RequiredMark);
     for (const Control &input : m_controls) {
-        const bool required = input.row->role == ui::ControlRole::Title && mark != m_controls.end();
+        const bool required = input.row->role == ui::ControlRole::Title && mark;
         if (!input.row->accessibleName.empty())
-            annotate(input.window, input.row->accessibleName, required ? mark->row->text : std::u16string_view {});
+            m_screenReader.annotate(input.window, input.row->accessibleName,
+                                    required ? mark->row->text : std::u16string_view {});
+        if (required)
+            m_screenReader.markRequired(input.window);
+        if (input.row->role == ui::ControlRole::Output)
+            m_screenReader.markPoliteLiveRegion(input.window);
     }
 }
 
@@ -250,6 +255,13 @@ const MainForm::Control *MainForm::find(HWND window) const
     return found == m_controls.end() ? nullptr : &*found;
 }
 
+const MainForm::Control *MainForm::find(ui::ControlRole role) const
+{
+    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                    [role](const Control &control) { return control.row->role == role; });
+    return found == m_controls.end() ? nullptr : &*found;
+}
+
 std::u16string MainForm::text(std::u16string_view control) const
 {
     return toU16(windowText(this->control(control)));
@@ -273,6 +285,11 @@ void MainForm::appendEntry(std::u16string_view selector, std::u16string_view ent
 void MainForm::showMessage(std::u16string_view message)
 {
     m_presentMessage(m_window, toWide(message));
+}
+
+void MainForm::announce(std::u16string_view text)
+{
+    m_screenReader.announce(find(ui::ControlRole::Output)->window, text);
 }
 
 LRESULT CALLBACK MainForm::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

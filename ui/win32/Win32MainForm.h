@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 #include "FormOperations.h"
+#include "Win32Accessibility.h"
 #include "Win32Dpi.h"
 #include "Win32MessageBox.h"
 
@@ -26,7 +27,8 @@ public:
     // Creates the window and its controls and runs the load handler; the
     // window is not shown yet. If Windows cannot create it, handle() is null.
     // Its icon is the program's icon resource, where there is one.
-    explicit MainForm(const DpiFunctions &dpi = DpiFunctions::fromSystem());
+    explicit MainForm(const DpiFunctions &dpi = DpiFunctions::fromSystem(),
+                      const ScreenReaderCalls &screenReader = ScreenReaderCalls::fromSystem());
     ~MainForm() override;
     MainForm(const MainForm &) = delete;
     MainForm &operator=(const MainForm &) = delete;
@@ -51,6 +53,7 @@ private:
     void setText(std::u16string_view control, std::u16string_view text) override;
     void appendEntry(std::u16string_view selector, std::u16string_view entry) override;
     void showMessage(std::u16string_view message) override;
+    void announce(std::u16string_view text) override;
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -71,9 +74,11 @@ private:
     void applyFont(UINT dpi);
     const Control *find(std::u16string_view name) const;
     const Control *find(HWND window) const;
+    const Control *find(ui::ControlRole role) const;
 
     HWND m_window = nullptr;
     DpiFunctions m_dpi;
+    ScreenReaderCalls m_screenReader;
     std::vector<Control> m_controls;
     HFONT m_font = nullptr;
     HICON m_icon = nullptr;

@@ -1,5 +1,4 @@
 #include "MainForm.h"
-#include "Announcement.h"
 #include "ApplicationSetup.h"
 #include "ControlText.h"
 #include "QtText.h"
@@ -21,6 +20,10 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using tavelin::RankingSheet;
 using tavelin::qt::MainForm;
@@ -93,6 +96,32 @@ QString spokenName(QWidget *control)
     return (labels.isEmpty() ? accessible(control) : labels.first().first)->text(QAccessible::Name);
 }
 
+// An event that Qt reports to assistive technology, as the platform's
+// bridge gets it: the object and the name of what it concerns (an entry of
+// a list, say). Told is what Orca says of its own accord: a notification
+// coming into view, or an announcement, with its text.
+struct Report
+{
+    QAccessible::Event type;
+    QObject *object;
+    QString name;
+    bool told;
+};
+QList<Report> reports;
+
+void record(QAccessibleEvent *event)
+{
+    QAccessibleInterface *target = event->accessibleInterface(); // the child's, if any
+    Report report {event->type(), event->object(), target ? target->text(QAccessible::Name) : QString(), false};
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        report = {event->type(), event->object(), static_cast<QAccessibleAnnouncementEvent *>(event)->message(), true};
+#else
+    report.told = event->type() == QAccessible::ObjectShow && target && target->role() == QAccessible::Notification;
+#endif
+    reports.append(report);
+}
+
 } // namespace
 
 class MainFormTest : public QObject
@@ -100,6 +129,14 @@ class MainFormTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Qt reports most events only while a screen reader listens, as the
+    // platform's bridge tells it; here the recorder takes the bridge's place.
+    void initTestCase()
+    {
+        QAccessible::installUpdateHandler(record);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+
     void init()
     {
         m_messages.clear();
@@ -291,21 +328,29 @@ private slots:
                  QStringList({u"第四名"_qs, QString::number(QAccessible::ComboBox), u"白羊"_qs}));
     }
 
-    void aNewRankingIsAnnouncedAfterASuccessfulGenerateOnly()
+    // Orca hears the whole new ranking once, without the focus moving:
+    // before Qt 6.8 as a notification that comes into view and takes no room.
+    void aNewRankingIsHeardOnce()
     {
-        QStringList announced;
-        m_form->setAnnouncer([&announced](const QString &text) { announced << text; });
-        click(u"bt1"_qs);
         for (int rank = 1; rank <= 12; ++rank)
             chooseWithArrowKeys(rank, rank);
         typeText(find(u"Text1"_qs), u"本周运势"_qs);
         find(u"bt1"_qs)->setFocus();
+        reports.clear();
         QTest::keyClick(find(u"bt1"_qs), Qt::Key_Space);
-        click(u"bt2"_qs);
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(announced, QStringList(outputFor(u"本周运势"_qs, 1, u"水瓶座"_qs, {})));
+        QList<Report> told;
+        std::copy_if(reports.cbegin(), reports.cend(), std::back_inserter(told),
+                     [](const Report &r) { return r.told; });
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.first().name, output());
+        QCOMPARE(focusedControl(), u"bt1"_qs);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        auto *notification = qobject_cast<QWidget *>(told.first().object);
+        QVERIFY(notification->isVisible() && notification->size().isEmpty());
+#endif
     }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0) // the workarounds for Qt 6.4's bridge
     // Orca joins a one-line field's runs of text attributes to read its text;
     // a run that stops short cuts the last character off.
     void aOneLineFieldIsReadToItsLastCharacter()
@@ -319,16 +364,47 @@ private slots:
         QCOMPARE(text->text(start, end), u"本周运势"_qs);
     }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Before Qt 6.8, Orca hears a notification that comes into view, and no
-    // one sees it.
-    void theAnnouncerIsAnUnseenNotification()
+    // Tab selects a one-line field's text and leaving it deselects it: Orca
+    // would read the text once more, or say it was deselected. A selection
+    // made in the field is reported, through the handler that was in place
+    // before, which stays there.
+    void takingAndLeavingTheFocusSelectQuietly()
     {
-        tavelin::qt::Announcer announcer(m_form);
-        announcer.announce(u"【榜】"_qs);
-        QCOMPARE(accessible(&announcer)->role(), QAccessible::Notification);
-        QCOMPARE(accessible(&announcer)->text(QAccessible::Name), u"【榜】"_qs);
-        QVERIFY(announcer.isVisible() && announcer.size().isEmpty());
+        auto *title = find<QLineEdit>(u"Text1"_qs);
+        typeText(title, u"本周运势"_qs);
+        reports.clear();
+        QTest::keyClick(title, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(title, Qt::Key_Tab);
+        find(u"bt2"_qs)->setFocus();
+        QTest::keyClick(find(u"bt2"_qs), Qt::Key_Tab); // into the first place, its text selected
+        QCOMPARE(focusedControl(), u"Combo1"_qs);
+        title->setFocus();
+        QTest::keyClick(title, Qt::Key_Home, Qt::ShiftModifier);
+        QStringList selected;
+        for (const Report &report : reports) {
+            if (report.type == QAccessible::TextSelectionChanged)
+                selected << report.name;
+        }
+        QCOMPARE(selected, QStringList(u"排行榜的名字"_qs));
+        QVERIFY2(QAccessible::installUpdateHandler(record) == record, "the recorder was put back in place");
+    }
+
+    // An opened list reports the entry it highlights after the list itself
+    // has taken the focus, so Orca reads the entry, not only the list.
+    void anOpenedListReportsItsHighlightedEntryLast()
+    {
+        chooseWithArrowKeys(2, 3);
+        auto *combo = find<QComboBox>(u"Combo2"_qs);
+        reports.clear();
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(combo->view()->isVisible());
+        const auto focus = std::find_if(reports.crbegin(), reports.crend(),
+                                        [](const Report &report) { return report.type == QAccessible::Focus; });
+        QVERIFY(focus != reports.crend());
+        QCOMPARE(focus->object, combo->view());
+        QCOMPARE(focus->name, u"白羊座"_qs);
+        combo->hidePopup();
     }
 #endif
 
@@ -376,8 +452,14 @@ private slots:
     }
 
 private:
-    template <typename T = QWidget> T *find(const QString &name) const { return m_form->findChild<T *>(name); }
-    void click(const QString &button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        return m_form->findChild<T *>(name);
+    }
+    void click(const QString &button)
+    {
+        QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
+    }
     // Down from no selection: the first press picks the first entry.
     void chooseWithArrowKeys(int rank, int entry)
     {
@@ -387,7 +469,10 @@ private:
             QTest::keyClick(field, Qt::Key_Down);
     }
     // As the handlers read it, with no line break of Qt's own left in it.
-    QString output() const { return tavelin::qt::controlText(find(u"Text2"_qs)); }
+    QString output() const
+    {
+        return tavelin::qt::controlText(find(u"Text2"_qs));
+    }
 
     MainForm *m_form = nullptr;
     QStringList m_messages;

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <oleacc.h>
+#include <uiautomationcore.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,6 +24,7 @@ using tavelin::ui::focusOrder;
 using tavelin::ui::selectorName;
 using tavelin::win32::DpiFunctions;
 using tavelin::win32::MainForm;
+using tavelin::win32::ScreenReaderCalls;
 using tavelin::win32::toWide;
 using tavelin::win32::windowText;
 
@@ -123,6 +125,80 @@ void savePicture(const char *name, HWND window, HWND popup = nullptr)
     ReleaseDC(nullptr, screen);
 }
 
+// What the window asks of oleacc's annotation and of UI Automation's
+// notification, neither of which Wine carries out, as text (the annotations
+// go on to the system); and the live region changes that a screen reader's
+// out-of-context WinEvent hook in this process hears, with what MSAA reads
+// of the object: its value.
+using Calls = std::vector<std::pair<HWND, std::wstring>>;
+Calls propertiesSet, notifications, liveRegionChanges;
+
+std::wstring asText(BSTR text)
+{
+    return {text, SysStringLen(text)};
+}
+
+// The property by its GUID, the value by its type (a BSTR 8, a
+// VARIANT_BOOL 11, a long 3) and its value.
+HRESULT recordProperty(HWND control, const GUID &property, const VARIANT &value)
+{
+    wchar_t id[40];
+    StringFromGUID2(property, id, 40);
+    const std::wstring shown = value.vt == VT_BSTR ? asText(value.bstrVal)
+                                                   : std::to_wstring(value.vt == VT_BOOL ? value.boolVal : value.lVal);
+    propertiesSet.emplace_back(control, id + (L" " + std::to_wstring(value.vt) + L" " + shown));
+    return ScreenReaderCalls::fromSystem().setProperty(control, property, value);
+}
+
+HRESULT WINAPI recordNotification(IRawElementProviderSimple *provider, int kind, int processing, BSTR text,
+                                  BSTR activity)
+{
+    VARIANT window {};
+    provider->GetPropertyValue(30020, &window); // UIA_NativeWindowHandlePropertyId
+    notifications.emplace_back(reinterpret_cast<HWND>(static_cast<LONG_PTR>(window.lVal)),
+                               std::to_wstring(kind) + L" " + std::to_wstring(processing) + L" " + asText(activity)
+                                   + L" " + asText(text));
+    return S_OK;
+}
+
+// The system's calls, with recorders where Wine does nothing, and a
+// notification as on Windows 10 1709 and later.
+ScreenReaderCalls recordingCalls()
+{
+    ScreenReaderCalls calls = ScreenReaderCalls::fromSystem();
+    calls.setProperty = recordProperty;
+    calls.raiseNotification = recordNotification;
+    return calls;
+}
+
+void CALLBACK noteLiveRegionChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    IAccessible *accessible = nullptr;
+    VARIANT item {};
+    BSTR value = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child), &accessible,
+                                            &item))) {
+        accessible->get_accValue(item, &value);
+        accessible->Release();
+    }
+    liveRegionChanges.emplace_back(window, asText(value));
+    SysFreeString(value);
+}
+
+// EVENT_OBJECT_LIVEREGIONCHANGED, heard while the action runs: it arrives
+// as this thread takes its messages.
+template <typename Action> Calls liveRegionChangesDuring(Action action)
+{
+    liveRegionChanges.clear();
+    HWINEVENTHOOK hook = SetWinEventHook(0x8019, 0x8019, nullptr, noteLiveRegionChange, GetCurrentProcessId(), 0,
+                                         WINEVENT_OUTOFCONTEXT);
+    action();
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+        DispatchMessageW(&message);
+    UnhookWinEvent(hook);
+    return liveRegionChanges;
+}
+
 // What the real message box showed, seen from inside its modal loop: its
 // title, each button's caption, and "icon" for an icon shown.
 std::vector<std::wstring> seenInBox;
@@ -162,8 +238,8 @@ protected:
     static void SetUpTestSuite()
     {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        form = std::make_unique<MainForm>(std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {}
-                                                                          : DpiFunctions::fromSystem());
+        form = std::make_unique<MainForm>(
+            std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {} : DpiFunctions::fromSystem(), recordingCalls());
         form->setMessagePresenter([](HWND, const std::wstring &message) { shownMessages.push_back(message); });
         form->show(SW_SHOWNORMAL);
         for (int rank = 1; rank <= 12; ++rank)
@@ -360,6 +436,56 @@ TEST_F(Win32Window, RealMessageBoxIsPlainWithOneButton)
 {
     showRealMessageBox();
     EXPECT_EQ(seenInBox, (std::vector<std::wstring> {L"Tavelin", L"确定"}));
+}
+
+// Beyond what Windows knows of the controls: each input's name, the title's
+// description and that it is required, and the output box as a polite live
+// region. Wine keeps none of it, so the calls are read as made.
+TEST_F(Win32Window, ScreenReadersAreToldNamesTheRequiredTitleAndTheLiveOutput)
+{
+    const auto setOn = [](std::u16string_view name) {
+        std::vector<std::wstring> found;
+        for (const auto &[window, what] : propertiesSet) {
+            if (window == control(name))
+                found.push_back(what);
+        }
+        return found;
+    };
+    const std::wstring name = L"{608D3DF8-8128-4AA7-A428-F55E49267291} 8 "; // PROPID_ACC_NAME
+    EXPECT_EQ(setOn(u"Text1"),
+              (std::vector<std::wstring> {name + L"排行榜的名字", L"{4D48DFE4-BD3F-491F-A648-492D6F20C588} 8 * 必填",
+                                          L"{4F5F43CF-59FB-4BDE-A270-602E5E1141E9} 11 -1"})); // IsRequiredForForm, true
+    EXPECT_EQ(
+        setOn(u"Text2"),
+        (std::vector<std::wstring> {name + L"生成的排行榜", L"{C12BCD8E-2A8E-4950-8AE7-3625111D58EB} 3 1"})); // polite
+    EXPECT_EQ(setOn(u"Combo7"), std::vector<std::wstring> {name + L"第七名"});
+}
+
+// A new ranking is heard once, the focus staying where it was: the output
+// box reports a live region change and UI Automation's notification (an
+// action completed; a newer one replaces it unread) carries the ranking.
+// After a failed check only the message box is heard. Where there is no
+// notification, before Windows 10 1709 and under Wine 8, the live region
+// is heard alone.
+TEST_F(Win32Window, ANewRankingIsHeardOnceAndAFailedCheckOnlyByItsBox)
+{
+    notifications.clear();
+    SetFocus(control(u"bt1"));
+    EXPECT_TRUE(liveRegionChangesDuring([] { press(VK_RETURN); }).empty() && notifications.empty());
+    SetWindowTextW(control(u"Text1"), L"本周运势");
+    for (int rank = 1; rank <= 12; ++rank)
+        SetWindowTextW(control(selectorName(rank)), toWide(tavelin::SignCatalogue::nameAt(rank)).c_str());
+    const Calls heard = liveRegionChangesDuring([] { press(VK_RETURN); });
+    const std::wstring ranking = text(u"Text2");
+    EXPECT_EQ(ranking.substr(0, 6), L"【本周运势】");
+    EXPECT_EQ(heard, (Calls {{control(u"Text2"), ranking}}));
+    EXPECT_EQ(notifications, (Calls {{control(u"Text2"), L"2 3 Tavelin.NewRanking " + ranking}}));
+    EXPECT_EQ(GetFocus(), control(u"bt1"));
+
+    const ScreenReaderCalls system = ScreenReaderCalls::fromSystem();
+    ASSERT_EQ(system.raiseNotification, nullptr);
+    EXPECT_EQ(liveRegionChangesDuring([&system] { system.announce(control(u"Text2"), u"榜"); }),
+              (Calls {{control(u"Text2"), ranking}}));
 }
 
 // For scripts/pictures.sh: opened, also with high contrast on (the required
