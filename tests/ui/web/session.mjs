@@ -5,11 +5,13 @@
 // pictures that scripts/pictures.sh compares, saved into TAVELIN_PICTURES.
 // The same script drives headless Chromium (over CDP) and Firefox (over
 // WebDriver BiDi); what only CDP can do (the accessibility tree, input
-// methods) runs in Chromium.
+// methods) runs in Chromium. TAVELIN_CHROMIUM and TAVELIN_FIREFOX name other
+// builds of the browsers than Debian's.
 //
 // usage: TAVELIN_PICTURES=folder node session.mjs chromium|firefox tavelin.html axe.min.js
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
+import { setTimeout as sleep } from 'node:timers/promises';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
@@ -57,8 +59,20 @@ async function keys(id, ...keys) {
     await (/^[A-Z][a-z]/.test(key) ? page.keyboard.press(key) : page.keyboard.type(key));
 }
 
+// Puppeteer sends emulation.setScreenOrientationOverride with every viewport
+// over BiDi, which Firefox ESR 140 does not know: there, the viewport alone.
+async function setViewport(width, height, devicePixelRatio) {
+  try {
+    await page.setViewport({ width, height, deviceScaleFactor: devicePixelRatio });
+  } catch (error) {
+    if (cdp || !/unknown command/.test(error.message))
+      throw error;
+    await page.mainFrame().browsingContext.setViewport({ viewport: { width, height }, devicePixelRatio });
+  }
+}
+
 async function screen(width, height, deviceScaleFactor, phone) { // the layout follows at once, or after a frame
-  await page.setViewport({ width, height, deviceScaleFactor });
+  await setViewport(width, height, deviceScaleFactor);
   if (cdp) { // through puppeteer, a change to or from a phone would reload the page
     await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile: phone });
     await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: phone, maxTouchPoints: 1 });
@@ -76,7 +90,8 @@ async function tap(handle, effect) { // the click that a tap becomes may come af
 // WCAG 2.2 A and AA. The required mark keeps the pure red of the window,
 // whose contrast on the button face no theme of the window changes either.
 async function axe() {
-  await js(source => window.axe || eval(source), AXE); // past the page's CSP, as the driver's own script
+  if (!await js(() => window.axe))
+    await page.evaluate(AXE); // as the driver's own script, which the page's CSP leaves alone
   return (await js(() => axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'] })
     .then(r => r.violations.flatMap(v => v.nodes.map(n => v.id + ' ' + n.target.join(' '))))))
     .filter(v => v !== 'color-contrast #Label2');
@@ -219,15 +234,28 @@ async function checkForcedColours() {
   check('the highlighted option\'s text shows in forced colours', parseFloat(spread) > 0.15, true);
 }
 
+// Puppeteer's waitForFunction makes its predicate with new Function inside
+// the page, which the page's CSP forbids and Firefox ESR 140 refuses: the
+// page's own state is polled from here instead, by the driver's own script.
+function pollFromTheDriver(page) {
+  page.waitForFunction = async (predicate, { timeout = 30000 } = {}, ...args) => {
+    for (const end = Date.now() + timeout; !await page.evaluate(predicate, ...args); await sleep(20))
+      if (Date.now() > end)
+        throw new Error(`Waiting failed: ${timeout}ms exceeded for ${predicate}`);
+  };
+}
+
 // Firefox takes forced colours from a preference only, so a browser of its own.
 async function run(forced, steps) {
+  const { TAVELIN_CHROMIUM = '/usr/bin/chromium', TAVELIN_FIREFOX = '/usr/bin/firefox-esr' } = process.env;
   const browser = await puppeteer.launch(chromium
-    ? { browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox', '--disable-gpu',
+    ? { browser: 'chrome', executablePath: TAVELIN_CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-gpu',
         '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync'] }
-    : { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+    : { browser: 'firefox', executablePath: TAVELIN_FIREFOX, headless: true,
         extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
   try {
     page = await browser.newPage();
+    pollFromTheDriver(page);
     cdp = chromium && await page.createCDPSession();
     if (cdp && forced)
       await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
