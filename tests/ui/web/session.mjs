@@ -10,7 +10,7 @@
 //
 // usage: TAVELIN_PICTURES=folder node session.mjs chromium|firefox tavelin.html axe.min.js
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { appendFileSync, readFileSync, writeFileSync } from 'node:fs';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
@@ -193,11 +193,14 @@ async function session() {
 // Opened, generated (the ranking wraps in the output), a list open and the
 // message box, each as <prefix>-<state>.png. The caret, which blinks, is
 // hidden; the form is filled through the DOM, with no pointer left over it.
+// Beside the pictures, where each control is in them (see scripts/pictures.sh).
 async function takePictures(prefix, [width, height, scale, phone]) {
   const save = async state => { // a phone's picture as tall as the page
     if (phone)
       await screen(width, await js(() => document.documentElement.scrollHeight), scale, phone);
     await page.screenshot({ path: `${pictures}/${prefix}-${state}.png` });
+    const lines = (await js(controlRectangles)).map(rectangle => `${prefix}-${state} ${rectangle.join(' ')}\n`);
+    appendFileSync(`${pictures}/controls.txt`, lines.join(''));
   };
   await screen(width, height, scale, phone);
   await page.goto(PAGE);
@@ -219,6 +222,26 @@ async function takePictures(prefix, [width, height, scale, phone]) {
   await js(() => { Text1.value = ''; bt1.click(); });
   await save('message');
 }
+
+// The page's own rectangles of the form's controls, which in one column are
+// not the window's, then of an open list or message box over them, in the
+// picture's pixels: left, top, width, height and name.
+const controlRectangles = () => {
+  const rectangles = [];
+  const add = (name, element) => {
+    const r = element.getBoundingClientRect(), [left, top] = [r.left, r.top].map(v => Math.floor(v * devicePixelRatio));
+    const [right, bottom] = [r.right, r.bottom].map(v => Math.ceil(v * devicePixelRatio));
+    if (right > left && bottom > top)
+      rectangles.push([left, top, right - left, bottom - top, name]);
+  };
+  for (const control of MainForm.children)
+    add(control.id || control.firstChild.id, control);
+  for (const list of document.querySelectorAll('[role=listbox]:not([hidden])'))
+    add(`${list.id.replace(/-list$/, '')} list`, list);
+  if (messageBox.open)
+    add('message box', messageBox);
+  return rectangles;
+};
 
 // In forced colours the marked entry's text must differ from its background:
 // text in its background colour has a spread of 0.06.
@@ -245,6 +268,12 @@ function pollFromTheDriver(page) {
   };
 }
 
+// What draws the pictures, for scripts/pictures.sh to keep beside them.
+async function noteVersion(browser) {
+  if (pictures)
+    writeFileSync(`${pictures}/versions.txt`, `${chromium ? 'Chromium' : 'Firefox'} ${(await browser.version()).split('/').pop()}\n`);
+}
+
 // Firefox takes forced colours from a preference only, so a browser of its own.
 async function run(forced, steps) {
   const { TAVELIN_CHROMIUM = '/usr/bin/chromium', TAVELIN_FIREFOX = '/usr/bin/firefox-esr' } = process.env;
@@ -254,6 +283,7 @@ async function run(forced, steps) {
     : { browser: 'firefox', executablePath: TAVELIN_FIREFOX, headless: true,
         extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
   try {
+    await noteVersion(browser);
     page = await browser.newPage();
     pollFromTheDriver(page);
     cdp = chromium && await page.createCDPSession();
