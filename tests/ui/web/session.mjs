@@ -60,7 +60,8 @@ async function keys(id, ...keys) {
 }
 
 // Puppeteer sends emulation.setScreenOrientationOverride with every viewport
-// over BiDi, which Firefox ESR 140 does not know: there, the viewport alone.
+// over BiDi, which Firefox ESR 140 does not know: there, the viewport alone,
+// which that Firefox may apply after it answers.
 async function setViewport(width, height, devicePixelRatio) {
   try {
     await page.setViewport({ width, height, deviceScaleFactor: devicePixelRatio });
@@ -68,6 +69,7 @@ async function setViewport(width, height, devicePixelRatio) {
     if (cdp || !/unknown command/.test(error.message))
       throw error;
     await page.mainFrame().browsingContext.setViewport({ viewport: { width, height }, devicePixelRatio });
+    await page.waitForFunction((w, h) => innerWidth === w && innerHeight === h, {}, width, height); // not always at once
   }
 }
 
