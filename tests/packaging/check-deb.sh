@@ -11,6 +11,7 @@ export LC_ALL=C.UTF-8
 deb=$1 built=$2 contact=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export TMPDIR=$work # lintian leaves files in it
 passed=0 failed=0
 expect() { # description, then a command that must succeed
     local what=$1
