@@ -7,7 +7,7 @@ set -euo pipefail
 # What the tools say is read in the C locale, which every system has: under
 # another, dpkg and readelf speak its language, and under one the system
 # lacks, perl's warning about it lands in lintian's log.
-export LC_ALL=C.UTF-8
+export LC_ALL=C.UTF-8 LANGUAGE=
 deb=$1 built=$2 contact=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
