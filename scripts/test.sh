@@ -8,8 +8,8 @@
 # Two lines of presets run side by side, one for each of two cores: the
 # release build, whose package checks build the downloads twice, and the
 # page, Windows and sanitizer builds one after the other, whose tests wait
-# on browsers and Wine more than they compute. Each preset's output is shown
-# once it is done.
+# on browsers and Wine more than they compute; so four tests of a preset
+# run at once. Each preset's output is shown once it is done.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test || exit 1
@@ -21,7 +21,7 @@ test_preset() {
     local preset=$1 log=build/$1.log started=$SECONDS status=build failures total times
     if cmake --preset "$preset" >/dev/null 2>"$log" && cmake --build --preset "$preset" >>"$log" 2>&1; then
         times="built in $((SECONDS - started)) s"
-        ctest --preset "$preset" -j2 >>"$log" 2>&1
+        ctest --preset "$preset" -j4 >>"$log" 2>&1
         status=$?
         times+=", built and tested in $((SECONDS - started)) s"
     fi
