@@ -6,15 +6,11 @@
 # TMPDIR. Whatever the command starts ends with it, daemons included: each
 # process started in here carries this run's mark in its environment, and
 # any still running when the command is done is ended.
-#   scripts/isolated.sh [--screen WIDTHxHEIGHTxDEPTH] COMMAND [ARGUMENTS...]
+#   scripts/isolated.sh COMMAND [ARGUMENTS...]
+# The screen is 1280 x 1024 at 24 bits.
 # Inside, TAVELIN_ISOLATED names the run's folder; scripts that need such a
 # session start one unless it is set.
 set -euo pipefail
-screen=1280x1024x24
-if [ "${1:-}" = --screen ]; then
-    screen=$2
-    shift 2
-fi
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/tavelin-isolated.XXXXXX")
 export TAVELIN_ISOLATED=$run
@@ -60,7 +56,7 @@ export XAUTHORITY=$run/xauthority
 : >"$XAUTHORITY"
 xauth -q add :0 . "$cookie"
 mkfifo "$run/display"
-Xvfb -displayfd 3 -auth "$XAUTHORITY" -nolisten tcp -screen 0 "$screen" 3>"$run/display" 2>"$run/xvfb.log" &
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -nolisten tcp -screen 0 1280x1024x24 3>"$run/display" 2>"$run/xvfb.log" &
 
 read -r number <"$run/display" || {
     cat "$run/xvfb.log" >&2

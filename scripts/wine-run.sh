@@ -13,6 +13,7 @@ shift
 mkdir -p "$(dirname "$prefix")"
 WINEPREFIX=$(mktemp -d "$prefix-run.XXXXXX")
 trap 'rm -rf "$WINEPREFIX"' EXIT
+trap 'exit 143' TERM # once Wine, ended with it, has
 "$(dirname "$0")/wine-prefix.sh" "$prefix" "${TAVELIN_DPI:-96}" "$WINEPREFIX"
 export WINEPREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
