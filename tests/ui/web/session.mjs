@@ -236,8 +236,8 @@ const controlRectangles = () => {
     if (right > left && bottom > top)
       rectangles.push([left, top, right - left, bottom - top, name]);
   };
-  for (const control of MainForm.children)
-    add(control.id || control.firstChild.id, control);
+  for (const control of MainForm.children) // a combo box is named by its field
+    add(control.id || control.firstElementChild?.id || control.tagName.toLowerCase(), control);
   for (const list of document.querySelectorAll('[role=listbox]:not([hidden])'))
     add(`${list.id.replace(/-list$/, '')} list`, list);
   if (messageBox.open)
