@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh bench
 cmake --preset bench >/dev/null
 cmake --build --preset bench
-xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/run.py
+scripts/isolated.sh python3 bench/run.py
 
 cmake --preset web >/dev/null
 cmake --build --preset web

@@ -5,8 +5,8 @@
 #   scripts/screen-reader.sh --window [transcript] [program]
 #   scripts/screen-reader.sh --page [transcript] [tavelin.html]
 #
-# Everything runs on its own display (xvfb-run -a) under openbox, with its
-# own D-Bus session and a private HOME. speech-dispatcher speaks through a
+# Everything runs on its own display (scripts/isolated.sh) under openbox,
+# with its own D-Bus session and a private HOME. speech-dispatcher speaks through a
 # generic module that appends each utterance to a file, after its own symbol
 # processing, so the transcript holds the words a synthesizer would say.
 # Chinese is pasted, since typing it with xdotool loses characters.
@@ -31,10 +31,7 @@ target=$(realpath "$target")
 
 "$root/scripts/install-deps.sh" screen-reader
 
-if [ -z "${TAVELIN_SCREEN_READER_INNER:-}" ]; then
-    export TAVELIN_SCREEN_READER_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$mode" "$transcript" "$target"
-fi
+[ -n "${TAVELIN_ISOLATED:-}" ] || exec "$root/scripts/isolated.sh" "$0" "$mode" "$transcript" "$target"
 
 home=$(mktemp -d)
 orca_log=$home/orca-debug.txt

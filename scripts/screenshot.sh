@@ -15,7 +15,8 @@ if [ "${1:-}" = --web ]; then
     prefix=$(realpath -m "${2:-docs/tavelin-web}")
     [ -e "$page" ] || { cmake --preset web >/dev/null && cmake --build --preset web; }
     mkdir -p "$(dirname "$prefix")"
-    /usr/bin/python3 - "$(realpath "$page")" "$prefix" <<'EOF'
+    # On its own, so that none of the browser's helpers outlives it.
+    scripts/isolated.sh /usr/bin/python3 - "$(realpath "$page")" "$prefix" <<'EOF'
 import sys, tempfile
 from pathlib import Path
 from selenium import webdriver
@@ -79,7 +80,7 @@ output=$(realpath -m "${1:-$default_output}")
 [ -e "$program" ] || { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"; }
 mkdir -p "$(dirname "$output")"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+scripts/isolated.sh bash -c '
     output=$1
     shift
     "$@" & program=$!

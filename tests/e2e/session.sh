@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program on an X server as a person would: keys and clicks
 # through xdotool, Chinese text pasted as it is without an input method, texts
-# read back through the clipboard. Run it under xvfb-run and dbus-run-session:
+# read back through the clipboard. Run it under scripts/isolated.sh:
 #   session.sh PROGRAM ARTIFACT_DIR STRACE_LOG
 # The program runs under strace, its file and socket calls going to
 # STRACE_LOG; screenshots stay in ARTIFACT_DIR.

@@ -1,5 +1,6 @@
 #include "MainForm.h"
 #include "ApplicationSetup.h"
+#include "ControlTable.h"
 #include "ControlText.h"
 #include "QtText.h"
 #include "RankingComposer.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,6 +123,51 @@ void record(QAccessibleEvent *event)
 #endif
     reports.append(report);
 }
+
+// Pictures for scripts/pictures.sh, saved into `folder` with what draws them
+// (versions.txt) and where each control lies in each (controls.txt).
+class PictureFolder
+{
+public:
+    // A control in a picture: its name, and the widget that shows it.
+    using Control = std::pair<QString, QWidget *>;
+
+    explicit PictureFolder(const QString &folder)
+        : m_folder(folder)
+    {
+        append(u"versions.txt"_qs, u"Qt "_qs + QLatin1String(qVersion()));
+    }
+
+    // A picture of `drawn`, the controls lying in it listed from the bottom up.
+    void save(const QString &name, const QPixmap &picture, QWidget *drawn, const QList<Control> &controls)
+    {
+        QVERIFY(picture.save(m_folder + u"/%1.png"_qs.arg(name)));
+        const QPoint origin = drawn->mapToGlobal(QPoint());
+        for (const auto &[control, widget] : controls) {
+            const QRect place(widget->mapToGlobal(QPoint()) - origin, widget->size());
+            const QRect scaled = QRectF(QPointF(place.topLeft()) * picture.devicePixelRatio(),
+                                        QSizeF(place.size()) * picture.devicePixelRatio())
+                                     .toAlignedRect();
+            append(u"controls.txt"_qs,
+                   u"%1 %2 %3 %4 %5 %6"_qs.arg(name)
+                       .arg(scaled.x())
+                       .arg(scaled.y())
+                       .arg(scaled.width())
+                       .arg(scaled.height())
+                       .arg(control));
+        }
+    }
+
+private:
+    void append(const QString &file, const QString &line)
+    {
+        QFile out(m_folder + u'/' + file);
+        QVERIFY(out.open(QIODevice::Append | QIODevice::Text));
+        out.write((line + u'\n').toUtf8());
+    }
+
+    QString m_folder;
+};
 
 } // namespace
 
@@ -417,8 +464,13 @@ private slots:
         const QString folder = qEnvironmentVariable("TAVELIN_PICTURES");
         if (folder.isEmpty())
             QSKIP("taken for scripts/pictures.sh only");
-        const auto save = [&folder](const char *name, const QPixmap &picture) {
-            QVERIFY(picture.save(folder + u"/%1.png"_qs.arg(QLatin1String(name))));
+        PictureFolder pictures(folder);
+        QList<PictureFolder::Control> controls; // the table's, from the bottom up
+        for (const tavelin::ui::ControlSpec &row : tavelin::ui::controlTable())
+            controls.append({toQString(row.name), find(toQString(row.name))});
+        using Controls = QList<PictureFolder::Control>;
+        const auto save = [&](const char *name, const QPixmap &picture, const Controls &over = {}) {
+            pictures.save(QLatin1String(name), picture, m_form, controls + over);
         };
         QApplication::setCursorFlashTime(0); // a steady cursor, drawn in every picture
         find(u"bt1"_qs)->setFocus();
@@ -438,14 +490,14 @@ private slots:
         QWidget *list = combo->view()->window();
         QPixmap withList = m_form->grab();
         QPainter(&withList).drawPixmap(m_form->mapFromGlobal(list->pos()), list->grab());
+        save("list", withList, {{u"Combo5 list"_qs, list}});
         combo->hidePopup();
-        save("list", withList);
 
         m_form->setMessagePresenter(tavelin::qt::showModalMessage);
         find<QLineEdit>(u"Text1"_qs)->clear();
         QTimer::singleShot(0, this, [&] {
             QWidget *box = QApplication::activeModalWidget();
-            save("message", box->grab());
+            pictures.save(u"message"_qs, box->grab(), box, {{u"message box"_qs, box}});
             box->close();
         });
         click(u"bt1"_qs);

@@ -5,11 +5,13 @@
 // pictures that scripts/pictures.sh compares, saved into TAVELIN_PICTURES.
 // The same script drives headless Chromium (over CDP) and Firefox (over
 // WebDriver BiDi); what only CDP can do (the accessibility tree, input
-// methods) runs in Chromium.
+// methods) runs in Chromium. TAVELIN_CHROMIUM and TAVELIN_FIREFOX name other
+// builds of the browsers than Debian's.
 //
 // usage: TAVELIN_PICTURES=folder node session.mjs chromium|firefox tavelin.html axe.min.js
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { appendFileSync, readFileSync, writeFileSync } from 'node:fs';
+import { setTimeout as sleep } from 'node:timers/promises';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
@@ -57,8 +59,22 @@ async function keys(id, ...keys) {
     await (/^[A-Z][a-z]/.test(key) ? page.keyboard.press(key) : page.keyboard.type(key));
 }
 
+// Puppeteer sends emulation.setScreenOrientationOverride with every viewport
+// over BiDi, which Firefox ESR 140 does not know: there, the viewport alone,
+// which that Firefox may apply after it answers.
+async function setViewport(width, height, devicePixelRatio) {
+  try {
+    await page.setViewport({ width, height, deviceScaleFactor: devicePixelRatio });
+  } catch (error) {
+    if (cdp || !/unknown command/.test(error.message))
+      throw error;
+    await page.mainFrame().browsingContext.setViewport({ viewport: { width, height }, devicePixelRatio });
+    await page.waitForFunction((w, h) => innerWidth === w && innerHeight === h, {}, width, height); // not always at once
+  }
+}
+
 async function screen(width, height, deviceScaleFactor, phone) { // the layout follows at once, or after a frame
-  await page.setViewport({ width, height, deviceScaleFactor });
+  await setViewport(width, height, deviceScaleFactor);
   if (cdp) { // through puppeteer, a change to or from a phone would reload the page
     await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile: phone });
     await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: phone, maxTouchPoints: 1 });
@@ -76,7 +92,8 @@ async function tap(handle, effect) { // the click that a tap becomes may come af
 // WCAG 2.2 A and AA. The required mark keeps the pure red of the window,
 // whose contrast on the button face no theme of the window changes either.
 async function axe() {
-  await js(source => window.axe || eval(source), AXE); // past the page's CSP, as the driver's own script
+  if (!await js(() => window.axe))
+    await page.evaluate(AXE); // as the driver's own script, which the page's CSP leaves alone
   return (await js(() => axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'] })
     .then(r => r.violations.flatMap(v => v.nodes.map(n => v.id + ' ' + n.target.join(' '))))))
     .filter(v => v !== 'color-contrast #Label2');
@@ -209,11 +226,14 @@ async function session() {
 // Opened, generated (the ranking wraps in the output), a list open and the
 // message box, each as <prefix>-<state>.png. The caret, which blinks, is
 // hidden; the form is filled through the DOM, with no pointer left over it.
+// Beside the pictures, where each control is in them (see scripts/pictures.sh).
 async function takePictures(prefix, [width, height, scale, phone]) {
   const save = async state => { // a phone's picture as tall as the page
     if (phone)
       await screen(width, await js(() => document.documentElement.scrollHeight), scale, phone);
     await page.screenshot({ path: `${pictures}/${prefix}-${state}.png` });
+    const lines = (await js(controlRectangles)).map(rectangle => `${prefix}-${state} ${rectangle.join(' ')}\n`);
+    appendFileSync(`${pictures}/controls.txt`, lines.join(''));
   };
   await screen(width, height, scale, phone);
   await page.goto(PAGE);
@@ -240,6 +260,26 @@ async function takePictures(prefix, [width, height, scale, phone]) {
   await save('message');
 }
 
+// The page's own rectangles of the form's controls, which in one column are
+// not the window's, then of an open list or message box over them, in the
+// picture's pixels: left, top, width, height and name.
+const controlRectangles = () => {
+  const rectangles = [];
+  const add = (name, element) => {
+    const r = element.getBoundingClientRect(), [left, top] = [r.left, r.top].map(v => Math.floor(v * devicePixelRatio));
+    const [right, bottom] = [r.right, r.bottom].map(v => Math.ceil(v * devicePixelRatio));
+    if (right > left && bottom > top)
+      rectangles.push([left, top, right - left, bottom - top, name]);
+  };
+  for (const control of MainForm.children) // a combo box is named by its field
+    add(control.id || control.firstElementChild?.id || control.tagName.toLowerCase(), control);
+  for (const list of document.querySelectorAll('[role=listbox]:not([hidden])'))
+    add(`${list.id.replace(/-list$/, '')} list`, list);
+  if (messageBox.open)
+    add('message box', messageBox);
+  return rectangles;
+};
+
 // In forced colours the marked entry's text must differ from its background:
 // text in its background colour has a spread of 0.06.
 async function checkForcedColours() {
@@ -254,15 +294,35 @@ async function checkForcedColours() {
   check('the highlighted option\'s text shows in forced colours', parseFloat(spread) > 0.15, true);
 }
 
+// Puppeteer's waitForFunction makes its predicate with new Function inside
+// the page, which the page's CSP forbids and Firefox ESR 140 refuses: the
+// page's own state is polled from here instead, by the driver's own script.
+function pollFromTheDriver(page) {
+  page.waitForFunction = async (predicate, { timeout = 30000 } = {}, ...args) => {
+    for (const end = Date.now() + timeout; !await page.evaluate(predicate, ...args); await sleep(20))
+      if (Date.now() > end)
+        throw new Error(`Waiting failed: ${timeout}ms exceeded for ${predicate}`);
+  };
+}
+
+// What draws the pictures, for scripts/pictures.sh to keep beside them.
+async function noteVersion(browser) {
+  if (pictures)
+    writeFileSync(`${pictures}/versions.txt`, `${chromium ? 'Chromium' : 'Firefox'} ${(await browser.version()).split('/').pop()}\n`);
+}
+
 // Firefox takes forced colours from a preference only, so a browser of its own.
 async function run(forced, steps) {
+  const { TAVELIN_CHROMIUM = '/usr/bin/chromium', TAVELIN_FIREFOX = '/usr/bin/firefox-esr' } = process.env;
   const browser = await puppeteer.launch(chromium
-    ? { browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox', '--disable-gpu',
+    ? { browser: 'chrome', executablePath: TAVELIN_CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-gpu',
         '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync'] }
-    : { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+    : { browser: 'firefox', executablePath: TAVELIN_FIREFOX, headless: true,
         extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
   try {
+    await noteVersion(browser);
     page = await browser.newPage();
+    pollFromTheDriver(page);
     cdp = chromium && await page.createCDPSession();
     if (cdp && forced)
       await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });

@@ -92,10 +92,44 @@ void copyWindow(HWND window, HDC dc, POINT origin)
     ReleaseDC(window, shown);
 }
 
-// For scripts/pictures.sh, which sets TAVELIN_PICTURES: the window's client
-// area, with any popup over it, saved as <name>.bmp. The caret,
-// which blinks, is hidden. The folder is a Linux path, Z: to Wine.
-void savePicture(const char *name, HWND window, HWND popup = nullptr)
+// For scripts/pictures.sh, which sets TAVELIN_PICTURES, a folder that is a
+// Linux path, Z: to Wine.
+std::ofstream pictureFile(const std::string &file, std::ios::openmode mode = std::ios::out)
+{
+    return std::ofstream(std::string("Z:") + std::getenv("TAVELIN_PICTURES") + "/" + file, mode);
+}
+
+// What draws the pictures: the Wine that runs them.
+void noteWineVersion()
+{
+    using Version = const char *(*)();
+    const auto wineVersion = reinterpret_cast<Version>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
+    pictureFile("versions.txt") << "Wine " << (wineVersion ? wineVersion() : "none") << '\n';
+}
+
+// A control in a picture: its name, and its window.
+using PictureControl = std::pair<std::string, HWND>;
+
+// Where each control lies in the picture of `window`'s client area, listed
+// from the bottom up.
+void noteControls(const char *name, HWND window, const std::vector<PictureControl> &controls)
+{
+    auto out = pictureFile("controls.txt", std::ios::app);
+    for (const auto &[control, handle] : controls) {
+        RECT box;
+        GetWindowRect(handle, &box);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&box), 2);
+        if (IsWindowVisible(handle))
+            out << name << ' ' << box.left << ' ' << box.top << ' ' << box.right - box.left << ' '
+                << box.bottom - box.top << ' ' << control << '\n';
+    }
+}
+
+// The window's client area, with any popup over it, saved as <name>.bmp,
+// and where the given controls lie in it. The caret, which blinks, is
+// hidden.
+void savePicture(const char *name, HWND window, const std::vector<PictureControl> &controls, HWND popup = nullptr)
 {
     RECT area;
     GetClientRect(window, &area);
@@ -116,13 +150,14 @@ void savePicture(const char *name, HWND window, HWND popup = nullptr)
               DIB_RGB_COLORS);
     const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof info;
     const BITMAPFILEHEADER file {0x4D42, static_cast<DWORD>(headers + pixels.size()), 0, 0, headers};
-    std::ofstream out(std::string("Z:") + std::getenv("TAVELIN_PICTURES") + "/" + name + ".bmp", std::ios::binary);
+    auto out = pictureFile(std::string(name) + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char *>(&file), sizeof file);
     out.write(reinterpret_cast<const char *>(&info), sizeof info);
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
     DeleteDC(dc);
     DeleteObject(bitmap);
     ReleaseDC(nullptr, screen);
+    noteControls(name, window, controls);
 }
 
 // What the window asks of oleacc's annotation and of UI Automation's
@@ -225,7 +260,7 @@ void CALLBACK inspectAndCloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
     seenInBox = {windowText(box)};
     EnumChildWindows(box, noteBoxControl, 0);
     if (std::getenv("TAVELIN_PICTURES"))
-        savePicture("message", box);
+        savePicture("message", box, {{"message box", box}});
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -495,22 +530,27 @@ TEST_F(Win32Window, Pictures)
 {
     if (!std::getenv("TAVELIN_PICTURES"))
         GTEST_SKIP() << "taken for scripts/pictures.sh only";
+    noteWineVersion();
+    std::vector<PictureControl> controls;
+    for (const tavelin::ui::ControlSpec &row : tavelin::ui::controlTable())
+        controls.emplace_back(std::string(row.name.begin(), row.name.end()), control(row.name));
     SetFocus(control(u"Text1"));
-    savePicture("opened", form->handle());
+    savePicture("opened", form->handle(), controls);
     form->setHighContrastQuery(+[] { return true; });
-    savePicture("opened-high-contrast", form->handle());
+    savePicture("opened-high-contrast", form->handle(), controls);
     form->setHighContrastQuery(tavelin::win32::isHighContrastOn);
     type(u"本周运势");
     pickSignsInCatalogueOrder();
     SetFocus(control(u"Text3"));
     type(u"快来评论");
     SendMessageW(control(u"bt1"), BM_CLICK, 0, 0);
-    savePicture("generated", form->handle());
+    savePicture("generated", form->handle(), controls);
     COMBOBOXINFO list {};
     list.cbSize = sizeof list;
     GetComboBoxInfo(control(u"Combo5"), &list);
     SendMessageW(control(u"Combo5"), CB_SHOWDROPDOWN, TRUE, 0);
-    savePicture("list", form->handle(), list.hwndList);
+    controls.emplace_back("Combo5 list", list.hwndList);
+    savePicture("list", form->handle(), controls, list.hwndList);
     SendMessageW(control(u"Combo5"), CB_SHOWDROPDOWN, FALSE, 0);
     showRealMessageBox(); // its picture is taken while it is open
 }
