@@ -8,16 +8,10 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { extname, join } from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { check as checkIn, finish, launch, newPage } from './driver.mjs';
 
 const [firstRelease, cmake, writeApp, pagePath, icons] = process.argv.slice(2);
-const results = { passed: 0, failed: 0 };
-
-function check(what, got, expected) {
-  const ok = JSON.stringify(got) === JSON.stringify(expected);
-  results[ok ? 'passed' : 'failed']++;
-  console.log(ok ? `ok   app: ${what}` : `FAIL app: ${what}:\n  got      ${JSON.stringify(got)}\n  expected ${JSON.stringify(expected)}`);
-}
+const check = (...args) => checkIn('app', ...args);
 
 // A second release: the same page under another title, written as the build
 // writes the first.
@@ -70,11 +64,9 @@ async function generate() {
   return (await js(() => Text2.value)).startsWith('【本周运势】第一名：水瓶座');
 }
 
-const browser = await puppeteer.launch({ browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync'] });
+const browser = await launch('chromium');
 try {
-  page = await browser.newPage();
+  page = await newPage(browser);
   cdp = await page.createCDPSession();
   await cdp.send('Network.enable');
   const problems = [];
@@ -109,5 +101,4 @@ try {
   server.close();
   rmSync(work, { recursive: true, force: true });
 }
-console.log(`app: ${results.passed} passed, ${results.failed} failed`);
-process.exit(results.failed ? 1 : 0);
+finish('app');

@@ -5,15 +5,13 @@
 // pictures that scripts/pictures.sh compares, saved into TAVELIN_PICTURES.
 // The same script drives headless Chromium (over CDP) and Firefox (over
 // WebDriver BiDi); what only CDP can do (the accessibility tree, input
-// methods) runs in Chromium. TAVELIN_CHROMIUM and TAVELIN_FIREFOX name other
-// builds of the browsers than Debian's.
+// methods) runs in Chromium.
 //
 // usage: TAVELIN_PICTURES=folder node session.mjs chromium|firefox tavelin.html axe.min.js
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, readFileSync, writeFileSync } from 'node:fs';
-import { setTimeout as sleep } from 'node:timers/promises';
 import { pathToFileURL } from 'node:url';
-import puppeteer from 'puppeteer-core';
+import { check as checkIn, finish, launch, newPage } from './driver.mjs';
 
 const [browserName, pagePath, axePath] = process.argv.slice(2);
 const PAGE = pathToFileURL(pagePath).href, AXE = readFileSync(axePath, 'utf8');
@@ -34,14 +32,7 @@ const layoutFaults = () => {
 };
 const TITLE = '排行榜的名字'; // what a screen reader calls the title box
 const PHONE = [375, 667, 2, true], DESKTOP = [800, 600, 1, false];
-const results = { passed: 0, failed: 0 };
-
-function check(what, got, expected) {
-  const ok = JSON.stringify(got) === JSON.stringify(expected);
-  results[ok ? 'passed' : 'failed']++;
-  console.log(ok ? `ok   ${browserName}: ${what}`
-    : `FAIL ${browserName}: ${what}:\n  got      ${JSON.stringify(got)}\n  expected ${JSON.stringify(expected)}`);
-}
+const check = (...args) => checkIn(browserName, ...args);
 
 let page, cdp; // the one page open, and in Chromium its CDP session
 const js = (f, ...args) => page.evaluate(f, ...args);
@@ -294,35 +285,18 @@ async function checkForcedColours() {
   check('the highlighted option\'s text shows in forced colours', parseFloat(spread) > 0.15, true);
 }
 
-// Puppeteer's waitForFunction makes its predicate with new Function inside
-// the page, which the page's CSP forbids and Firefox ESR 140 refuses: the
-// page's own state is polled from here instead, by the driver's own script.
-function pollFromTheDriver(page) {
-  page.waitForFunction = async (predicate, { timeout = 30000 } = {}, ...args) => {
-    for (const end = Date.now() + timeout; !await page.evaluate(predicate, ...args); await sleep(20))
-      if (Date.now() > end)
-        throw new Error(`Waiting failed: ${timeout}ms exceeded for ${predicate}`);
-  };
-}
-
 // What draws the pictures, for scripts/pictures.sh to keep beside them.
 async function noteVersion(browser) {
   if (pictures)
     writeFileSync(`${pictures}/versions.txt`, `${chromium ? 'Chromium' : 'Firefox'} ${(await browser.version()).split('/').pop()}\n`);
 }
 
-// Firefox takes forced colours from a preference only, so a browser of its own.
+// Forced colours in a browser of their own.
 async function run(forced, steps) {
-  const { TAVELIN_CHROMIUM = '/usr/bin/chromium', TAVELIN_FIREFOX = '/usr/bin/firefox-esr' } = process.env;
-  const browser = await puppeteer.launch(chromium
-    ? { browser: 'chrome', executablePath: TAVELIN_CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-gpu',
-        '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync'] }
-    : { browser: 'firefox', executablePath: TAVELIN_FIREFOX, headless: true,
-        extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
+  const browser = await launch(browserName, { forced });
   try {
     await noteVersion(browser);
-    page = await browser.newPage();
-    pollFromTheDriver(page);
+    page = await newPage(browser);
     cdp = chromium && await page.createCDPSession();
     if (cdp && forced)
       await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
@@ -345,5 +319,4 @@ await run(true, async () => {
   await checkForcedColours();
   await takePictures('forced', [800, 560, 1, false]);
 });
-console.log(`${browserName}: ${results.passed} passed, ${results.failed} failed`);
-process.exit(results.failed ? 1 : 0);
+finish(browserName);
