@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the downloads of the last commit into dist/: the Debian package,
-# Tavelin.exe, tavelin.html and their SHA256SUMS. It works in a fresh clone,
+# Tavelin.exe, tavelin.html, the page as an installable app for a web host
+# (tavelin-web/) and their SHA256SUMS. It works in a fresh clone,
 # runs the test command there and, only if every test passed, builds the
 # downloads with the tested presets less their tests. The same commit gives
 # the same files, bit for bit, wherever and whenever it is built.
@@ -50,6 +51,7 @@ rm -rf "$dist"
 mkdir -p "$dist"
 SOURCE_DATE_EPOCH=$epoch cpack --config build/download-linux/CPackConfig.cmake -B "$work/package" >/dev/null
 cp "$work"/package/tavelin_*_amd64.deb build/download-windows/app/Tavelin.exe build/download-web/ui/web/tavelin.html "$dist"
+cp -r build/download-web/ui/web/tavelin-web "$dist"
 cd "$dist"
-sha256sum -- *.deb *.exe *.html >SHA256SUMS
+sha256sum -- *.deb *.exe *.html $(find tavelin-web -type f | LC_ALL=C sort) >SHA256SUMS
 cat SHA256SUMS

@@ -5,7 +5,9 @@ Writes the window's and the program file's icon as a full square in 24-bit
 colour: tavelin.png (48 x 48), tavelin-64/128/256.png for dense screens and
 tavelin.ico (16 to 64 pixels as 24-bit bitmaps, 256 as PNG). Desktop themes
 get the sky on a rounded square, transparent around it: tavelin-theme-SIZE.png
-and tavelin.svg, the same drawing as a scalable image. Standard library only;
+and tavelin.svg, the same drawing as a scalable image. The page as an app gets
+the rounded square at 192 and 512 pixels, and tavelin-maskable-512.png: the
+full square with the stars drawn into the circle that every mask keeps. Standard library only;
 run it again after changing the design and commit what it writes.
 """
 
@@ -63,8 +65,17 @@ def inside_polygon(x, y, polygon):
     return inside
 
 
-def covering_star(x, y):
-    for cx, cy, radius, colour, points in STARS:
+# A maskable icon may be cut to any shape that holds the circle of 0.4 around
+# its centre: the stars, drawn this much closer to the centre, stay inside it.
+MASKABLE_SCALE = 0.7
+MASKABLE_STARS = [
+    (0.5 + (x - 0.5) * MASKABLE_SCALE, 0.5 + (y - 0.5) * MASKABLE_SCALE, radius * MASKABLE_SCALE, colour, points)
+    for x, y, radius, colour, points in STARS
+]
+
+
+def covering_star(x, y, stars):
+    for cx, cy, radius, colour, points in stars:
         if abs(x - cx) > radius or abs(y - cy) > radius:
             continue
         if points == 0:
@@ -85,7 +96,7 @@ def inside_shape(x, y):
     return (x - nearest_x) ** 2 + (y - nearest_y) ** 2 <= CORNER * CORNER
 
 
-def render(size, rounded):
+def render(size, rounded, stars=STARS):
     """Rows of pixels, top row first: (r, g, b) for the full square, or
     (r, g, b, a) for the rounded one, the colour not premultiplied."""
     rows = []
@@ -99,7 +110,7 @@ def render(size, rounded):
                     y = (py + (sy + 0.5) / SUPERSAMPLE) / size
                     if rounded and not inside_shape(x, y):
                         continue
-                    colour = covering_star(x, y) or sky(y)
+                    colour = covering_star(x, y, stars) or sky(y)
                     covered += 1
                     for c in range(3):
                         total[c] += colour[c]
@@ -188,6 +199,7 @@ def svg_text(size=256):
 
 WINDOW_SIZES = (48, 64, 128, 256)
 THEME_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+APP_SIZES = (192, 512)
 
 
 def main():
@@ -197,8 +209,10 @@ def main():
     (out / "tavelin.png").write_bytes(png_bytes(squares[48]))
     for size in WINDOW_SIZES[1:]:
         (out / f"tavelin-{size}.png").write_bytes(png_bytes(squares[size]))
-    for size in THEME_SIZES:
+    for size in THEME_SIZES + APP_SIZES:
         (out / f"tavelin-theme-{size}.png").write_bytes(png_bytes(render(size, rounded=True)))
+    maskable = APP_SIZES[-1]
+    (out / f"tavelin-maskable-{maskable}.png").write_bytes(png_bytes(render(maskable, False, MASKABLE_STARS)))
     (out / "tavelin.svg").write_text(svg_text())
 
 

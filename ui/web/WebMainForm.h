@@ -17,8 +17,9 @@ public:
 };
 
 // Makes the form that the page shows work: its buttons run their handlers
-// and its combo boxes open their lists. It listens on the document, so it
-// runs before the form is parsed and no click on it is ever lost.
+// and its combo boxes open their lists. It listens on the document and runs
+// once the form has been painted; the page then replays to these handlers
+// what the user did before, so nothing is lost.
 void attachHandlers();
 
 } // namespace tavelin::web

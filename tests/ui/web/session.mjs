@@ -5,15 +5,13 @@
 // pictures that scripts/pictures.sh compares, saved into TAVELIN_PICTURES.
 // The same script drives headless Chromium (over CDP) and Firefox (over
 // WebDriver BiDi); what only CDP can do (the accessibility tree, input
-// methods) runs in Chromium. TAVELIN_CHROMIUM and TAVELIN_FIREFOX name other
-// builds of the browsers than Debian's.
+// methods) runs in Chromium.
 //
 // usage: TAVELIN_PICTURES=folder node session.mjs chromium|firefox tavelin.html axe.min.js
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, readFileSync, writeFileSync } from 'node:fs';
-import { setTimeout as sleep } from 'node:timers/promises';
 import { pathToFileURL } from 'node:url';
-import puppeteer from 'puppeteer-core';
+import { check as checkIn, finish, launch, newPage } from './driver.mjs';
 
 const [browserName, pagePath, axePath] = process.argv.slice(2);
 const PAGE = pathToFileURL(pagePath).href, AXE = readFileSync(axePath, 'utf8');
@@ -34,14 +32,7 @@ const layoutFaults = () => {
 };
 const TITLE = '排行榜的名字'; // what a screen reader calls the title box
 const PHONE = [375, 667, 2, true], DESKTOP = [800, 600, 1, false];
-const results = { passed: 0, failed: 0 };
-
-function check(what, got, expected) {
-  const ok = JSON.stringify(got) === JSON.stringify(expected);
-  results[ok ? 'passed' : 'failed']++;
-  console.log(ok ? `ok   ${browserName}: ${what}`
-    : `FAIL ${browserName}: ${what}:\n  got      ${JSON.stringify(got)}\n  expected ${JSON.stringify(expected)}`);
-}
+const check = (...args) => checkIn(browserName, ...args);
 
 let page, cdp; // the one page open, and in Chromium its CDP session
 const js = (f, ...args) => page.evaluate(f, ...args);
@@ -97,6 +88,38 @@ async function axe() {
   return (await js(() => axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa'] })
     .then(r => r.violations.flatMap(v => v.nodes.map(n => v.id + ' ' + n.target.join(' '))))))
     .filter(v => v !== 'color-contrast #Label2');
+}
+
+// Each text that the live region is given, in window.announced.
+const watchAnnouncements = () => js(() => { window.announced = []; new MutationObserver(changes => announced.push(
+  ...changes.map(c => [...c.addedNodes].map(n => n.data).join('')))).observe(announcement, { childList: true }); });
+
+// Until the program has started, the page's head keeps what the user does,
+// and the program replays it, in order and once. Here the program is held
+// back where the page would start it, after the first paint.
+async function earlyEvents() {
+  await screen(...DESKTOP);
+  const { identifier } = await page.evaluateOnNewDocument(() => Object.defineProperty(window, 'tavelinRun',
+    { configurable: true, get: () => () => {}, set: run => { window.startProgram = run; } }));
+  await page.goto(PAGE);
+  await page.removeScriptToEvaluateOnNewDocument(identifier);
+  await keys('Text1', '本周运势');
+  for (let rank = 1; rank <= 12; ++rank) // Down would open, then walk from 水瓶座; Enter would pick
+    await keys(`Combo${rank}`, ...Array(rank + 1).fill('ArrowDown'), 'Enter');
+  await page.click('#bt1');
+  await keys('Text3', '快来评论');
+  await page.click('#bt2');
+  await keys('Text1', '下周'); // after the reset, on the title still shown
+  await page.click('#Combo1 + button');
+  const state = () => Promise.all([value('Text1'), value('Combo1'), value('Combo12'), value('Text2'), value('Text3'),
+    isOpen('Combo1'), js(() => messageBox.open)]);
+  check('held back: only the browser\'s typing shows', await state(),
+    ['本周运势下周', '-请选择-', '-请选择-', '', '快来评论', false, false]);
+  await watchAnnouncements();
+  await js(() => startProgram());
+  check('started: a ranking of the picks, then the reset; the text typed after it kept; a list opened once',
+    [await state(), await focused(), await js(() => announced.filter(a => a).map(a => a.startsWith('【本周运势】第一名：水瓶座')
+      && a.includes('第十二名：摩羯座。')))], [['本周运势下周', '-请选择-', '-请选择-', '', '快来评论', true, false], 'Combo1', [true]]);
 }
 
 async function session() {
@@ -156,8 +179,7 @@ async function session() {
   await keys('Text3', '快来评论');
   for (let line = 2; line <= 40; ++line)
     await keys('Text3', 'Enter', `第${line}行`);
-  await js(() => { window.announced = []; new MutationObserver(() => announced.push(announcement.textContent))
-    .observe(announcement, { childList: true, characterData: true, subtree: true }); });
+  await watchAnnouncements();
   await page.click('#bt1');
   await page.mouse.move(...await centre('Text2'));
   await page.mouse.wheel({ deltaY: 300 });
@@ -208,7 +230,11 @@ async function takePictures(prefix, [width, height, scale, phone]) {
   await page.goto(PAGE);
   await page.waitForFunction(() => document.activeElement.id === 'Text1');
   await page.mouse.move(0, 0); // in the page's margin, pointing at nothing
-  await js(() => document.documentElement.style.setProperty('caret-color', 'transparent'));
+  await js(phone => { // a phone's scroll bars take no room: Chromium's emulated phone has such, Firefox none
+    document.documentElement.style.setProperty('caret-color', 'transparent');
+    if (phone)
+      document.documentElement.style.setProperty('scrollbar-width', 'none');
+  }, phone);
   await save('opened');
   await js(() => {
     Text1.value = '本周运势';
@@ -259,35 +285,18 @@ async function checkForcedColours() {
   check('the highlighted option\'s text shows in forced colours', parseFloat(spread) > 0.15, true);
 }
 
-// Puppeteer's waitForFunction makes its predicate with new Function inside
-// the page, which the page's CSP forbids and Firefox ESR 140 refuses: the
-// page's own state is polled from here instead, by the driver's own script.
-function pollFromTheDriver(page) {
-  page.waitForFunction = async (predicate, { timeout = 30000 } = {}, ...args) => {
-    for (const end = Date.now() + timeout; !await page.evaluate(predicate, ...args); await sleep(20))
-      if (Date.now() > end)
-        throw new Error(`Waiting failed: ${timeout}ms exceeded for ${predicate}`);
-  };
-}
-
 // What draws the pictures, for scripts/pictures.sh to keep beside them.
 async function noteVersion(browser) {
   if (pictures)
     writeFileSync(`${pictures}/versions.txt`, `${chromium ? 'Chromium' : 'Firefox'} ${(await browser.version()).split('/').pop()}\n`);
 }
 
-// Firefox takes forced colours from a preference only, so a browser of its own.
+// Forced colours in a browser of their own.
 async function run(forced, steps) {
-  const { TAVELIN_CHROMIUM = '/usr/bin/chromium', TAVELIN_FIREFOX = '/usr/bin/firefox-esr' } = process.env;
-  const browser = await puppeteer.launch(chromium
-    ? { browser: 'chrome', executablePath: TAVELIN_CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-gpu',
-        '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync'] }
-    : { browser: 'firefox', executablePath: TAVELIN_FIREFOX, headless: true,
-        extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
+  const browser = await launch(browserName, { forced });
   try {
     await noteVersion(browser);
-    page = await browser.newPage();
-    pollFromTheDriver(page);
+    page = await newPage(browser);
     cdp = chromium && await page.createCDPSession();
     if (cdp && forced)
       await cdp.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
@@ -302,6 +311,7 @@ async function run(forced, steps) {
 const pictures = process.env.TAVELIN_PICTURES;
 await run(false, async () => {
   await session();
+  await earlyEvents();
   await takePictures('desktop', [800, 560, 1, false]);
   await takePictures('375', [375, 667, 1, true]);
 });
@@ -309,5 +319,4 @@ await run(true, async () => {
   await checkForcedColours();
   await takePictures('forced', [800, 560, 1, false]);
 });
-console.log(`${browserName}: ${results.passed} passed, ${results.failed} failed`);
-process.exit(results.failed ? 1 : 0);
+finish(browserName);

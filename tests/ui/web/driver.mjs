@@ -1,0 +1,42 @@
+// What the page's test scripts share: their checks and how they start and
+// drive a browser. TAVELIN_CHROMIUM and TAVELIN_FIREFOX name other builds of
+// the browsers than Debian's.
+import { setTimeout as sleep } from 'node:timers/promises';
+import puppeteer from 'puppeteer-core';
+
+export const results = { passed: 0, failed: 0 };
+
+export function check(label, what, got, expected) {
+  const ok = JSON.stringify(got) === JSON.stringify(expected);
+  results[ok ? 'passed' : 'failed']++;
+  console.log(ok ? `ok   ${label}: ${what}`
+    : `FAIL ${label}: ${what}:\n  got      ${JSON.stringify(got)}\n  expected ${JSON.stringify(expected)}`);
+}
+
+export function finish(label) {
+  console.log(`${label}: ${results.passed} passed, ${results.failed} failed`);
+  process.exit(results.failed ? 1 : 0);
+}
+
+// Firefox takes forced colours from a preference only.
+export function launch(browserName, { forced = false } = {}) {
+  const { TAVELIN_CHROMIUM = '/usr/bin/chromium', TAVELIN_FIREFOX = '/usr/bin/firefox-esr' } = process.env;
+  return puppeteer.launch(browserName === 'chromium'
+    ? { browser: 'chrome', executablePath: TAVELIN_CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-gpu',
+        '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync'] }
+    : { browser: 'firefox', executablePath: TAVELIN_FIREFOX, headless: true,
+        extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
+}
+
+// Puppeteer's waitForFunction makes its predicate with new Function inside
+// the page, which the page's CSP forbids and Firefox ESR 140 refuses: the
+// page's own state is polled from here instead, by the driver's own script.
+export async function newPage(browser) {
+  const page = await browser.newPage();
+  page.waitForFunction = async (predicate, { timeout = 30000 } = {}, ...args) => {
+    for (const end = Date.now() + timeout; !await page.evaluate(predicate, ...args); await sleep(20))
+      if (Date.now() > end)
+        throw new Error(`Waiting failed: ${timeout}ms exceeded for ${predicate}`);
+  };
+  return page;
+}
