@@ -1,7 +1,7 @@
 # Says where a picture differs from its reference, for scripts/pictures.sh.
 # Reads the picture's controls as "R|N LEFT TOP WIDTH HEIGHT NAME", R where
 # the reference has them and N where the new picture has, in the order of
-# controls.txt, then the differing pixels as "X,Y,COLOUR". Prints the box
+# controls.list, then the differing pixels as "X,Y,COLOUR". Prints the box
 # around those pixels, the controls they fall on in either picture (a pixel
 # on several falls on the last listed, which lies over the others) and the
 # controls whose rectangles differ between the two.

@@ -4,9 +4,9 @@
 #   scripts/pictures.sh SURFACE REFERENCES OUTPUT COMMAND [ARGUMENTS...]
 # COMMAND saves one PNG or BMP per state into $TAVELIN_PICTURES, which is
 # OUTPUT, emptied first, and beside them
-#  - versions.txt, what drew them: a line such as "Chromium 156.0.8078.129";
+#  - versions.list, what drew them: a line such as "Chromium 156.0.8078.129";
 #    the versions of FreeType and fonts-noto-cjk are added here;
-#  - controls.txt, where the controls are in each picture, a line each:
+#  - controls.list, where the controls are in each picture, a line each:
 #    "PICTURE LEFT TOP WIDTH HEIGHT CONTROL" in the picture's pixels, the
 #    control table's controls first, then any list or box open over them.
 # A picture that differs stays in OUTPUT with NAME-diff.png beside it; the
@@ -40,7 +40,7 @@ taken=("$output"/*.png)
 [ ${#taken[@]} -gt 0 ] || { echo "FAIL no picture of $surface was taken"; exit 1; }
 for package in libfreetype6 fonts-noto-cjk; do
     echo "${package/libfreetype6/FreeType} $(dpkg-query -W -f='${Version}' "$package" 2>/dev/null || echo unknown)"
-done >>"$output/versions.txt"
+done >>"$output/versions.list"
 
 if [ "${TAVELIN_ACCEPT_PICTURES:-}" = 1 ]; then
     mkdir -p "$references"
@@ -48,7 +48,7 @@ if [ "${TAVELIN_ACCEPT_PICTURES:-}" = 1 ]; then
     for picture in "${taken[@]}"; do # optimised, with no time stamp to differ
         optipng -quiet -o2 -strip all -out "$references/$(basename "$picture")" "$picture"
     done
-    cp "$output/versions.txt" "$output/controls.txt" "$references/"
+    cp "$output/versions.list" "$output/controls.list" "$references/"
     echo "accepted ${#taken[@]} pictures of $surface into $references"
     exit 0
 fi
@@ -62,8 +62,8 @@ controls() { awk -v picture="$1" -v mark="$3" '$1 == picture {$1 = mark; print}'
 explain() {
     local name=$1
     {
-        controls "$name" "$references/controls.txt" R
-        controls "$name" "$output/controls.txt" N
+        controls "$name" "$references/controls.list" R
+        controls "$name" "$output/controls.list" N
         [ ! -e "$output/$name-mask.png" ] || convert "$output/$name-mask.png" -transparent black sparse-color:- | tr ' ' '\n'
     } | awk -f "$(dirname "$0")/pictures-explain.awk"
     rm -f "$output/$name-mask.png"
@@ -102,9 +102,9 @@ for picture in "${taken[@]}"; do
     fi
 done
 if [ "$failed" -ne 0 ]; then
-    if ! cmp -s "$references/versions.txt" "$output/versions.txt"; then
-        echo "The references were drawn with $(paste -sd, "$references/versions.txt" 2>/dev/null | sed 's/,/, /g'),"
-        echo "these pictures with $(paste -sd, "$output/versions.txt" | sed 's/,/, /g')."
+    if ! cmp -s "$references/versions.list" "$output/versions.list"; then
+        echo "The references were drawn with $(paste -sd, "$references/versions.list" 2>/dev/null | sed 's/,/, /g'),"
+        echo "these pictures with $(paste -sd, "$output/versions.list" | sed 's/,/, /g')."
     fi
     echo "If the change is intended, accept it with: scripts/update-pictures.sh $surface"
     exit 1

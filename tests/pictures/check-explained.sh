@@ -23,8 +23,8 @@ middle=$1 dot=$2 version=$3
 convert -size 30x20 xc:white +antialias -fill none -stroke black -draw "rectangle $middle,1 $((middle + 5)),4" \
     -draw "rectangle 11,6 18,11" -fill black -draw "point 14,$dot" "$TAVELIN_PICTURES/form.png"
 printf 'form 0 0 10 20 Left\nform %d 0 8 10 Middle\nform 20 0 10 20 Right\nform 10 6 10 8 Middle list\n' \
-    "$middle" >"$TAVELIN_PICTURES/controls.txt"
-echo "Painter $version" >"$TAVELIN_PICTURES/versions.txt"
+    "$middle" >"$TAVELIN_PICTURES/controls.list"
+echo "Painter $version" >"$TAVELIN_PICTURES/versions.list"
 TAKE
 chmod +x "$folder/take.sh"
 take() { "$pictures" test "$folder/references" "$folder/taken" "$folder/take.sh" "$@"; }

@@ -125,7 +125,7 @@ void record(QAccessibleEvent *event)
 }
 
 // Pictures for scripts/pictures.sh, saved into `folder` with what draws them
-// (versions.txt) and where each control lies in each (controls.txt).
+// (versions.list) and where each control lies in each (controls.list).
 class PictureFolder
 {
 public:
@@ -135,7 +135,7 @@ public:
     explicit PictureFolder(const QString &folder)
         : m_folder(folder)
     {
-        append(u"versions.txt"_qs, u"Qt "_qs + QLatin1String(qVersion()));
+        append(u"versions.list"_qs, u"Qt "_qs + QLatin1String(qVersion()));
     }
 
     // A picture of `drawn`, the controls lying in it listed from the bottom up.
@@ -148,7 +148,7 @@ public:
             const QRect scaled = QRectF(QPointF(place.topLeft()) * picture.devicePixelRatio(),
                                         QSizeF(place.size()) * picture.devicePixelRatio())
                                      .toAlignedRect();
-            append(u"controls.txt"_qs,
+            append(u"controls.list"_qs,
                    u"%1 %2 %3 %4 %5 %6"_qs.arg(name)
                        .arg(scaled.x())
                        .arg(scaled.y())

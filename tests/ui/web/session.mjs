@@ -224,7 +224,7 @@ async function takePictures(prefix, [width, height, scale, phone]) {
       await screen(width, await js(() => document.documentElement.scrollHeight), scale, phone);
     await page.screenshot({ path: `${pictures}/${prefix}-${state}.png` });
     const lines = (await js(controlRectangles)).map(rectangle => `${prefix}-${state} ${rectangle.join(' ')}\n`);
-    appendFileSync(`${pictures}/controls.txt`, lines.join(''));
+    appendFileSync(`${pictures}/controls.list`, lines.join(''));
   };
   await screen(width, height, scale, phone);
   await page.goto(PAGE);
@@ -288,7 +288,7 @@ async function checkForcedColours() {
 // What draws the pictures, for scripts/pictures.sh to keep beside them.
 async function noteVersion(browser) {
   if (pictures)
-    writeFileSync(`${pictures}/versions.txt`, `${chromium ? 'Chromium' : 'Firefox'} ${(await browser.version()).split('/').pop()}\n`);
+    writeFileSync(`${pictures}/versions.list`, `${chromium ? 'Chromium' : 'Firefox'} ${(await browser.version()).split('/').pop()}\n`);
 }
 
 // Forced colours in a browser of their own.

@@ -105,7 +105,7 @@ void noteWineVersion()
     using Version = const char *(*)();
     const auto wineVersion = reinterpret_cast<Version>(
         reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
-    pictureFile("versions.txt") << "Wine " << (wineVersion ? wineVersion() : "none") << '\n';
+    pictureFile("versions.list") << "Wine " << (wineVersion ? wineVersion() : "none") << '\n';
 }
 
 // A control in a picture: its name, and its window.
@@ -115,7 +115,7 @@ using PictureControl = std::pair<std::string, HWND>;
 // from the bottom up.
 void noteControls(const char *name, HWND window, const std::vector<PictureControl> &controls)
 {
-    auto out = pictureFile("controls.txt", std::ios::app);
+    auto out = pictureFile("controls.list", std::ios::app);
     for (const auto &[control, handle] : controls) {
         RECT box;
         GetWindowRect(handle, &box);
