@@ -589,22 +589,3 @@ TEST(DpiPaths, MovedFrom96To144Dpi)
     if (std::getenv("TAVELIN_HOLD_WINDOW"))
         tavelin::win32::runMessageLoop(form.handle());
 }
-
-// The program file, once; the test runs beside Tavelin.exe.
-TEST(ProgramFile, VersionBlockInSimplifiedChinese)
-{
-    std::vector<char> block(GetFileVersionInfoSizeW(L"Tavelin.exe", nullptr));
-    ASSERT_TRUE(GetFileVersionInfoW(L"Tavelin.exe", 0, static_cast<DWORD>(block.size()), block.data()));
-    const auto value = [&block](const std::wstring &path) {
-        void *found = nullptr;
-        UINT length = 0;
-        VerQueryValueW(block.data(), path.c_str(), &found, &length);
-        return found ? static_cast<const wchar_t *>(found) : L"<missing>";
-    };
-    std::wstring strings;
-    for (const wchar_t *name :
-         {L"FileVersion", L"ProductVersion", L"ProductName", L"InternalName", L"OriginalFilename"})
-        strings += value(std::wstring(L"\\StringFileInfo\\080404B0\\") + name) + std::wstring(L"|"); // zh-CN, Unicode
-    EXPECT_EQ(strings, TAVELIN_VERSION L"|" TAVELIN_VERSION L"|Tavelin|Tavelin|Tavelin.exe|");
-    EXPECT_EQ(std::wstring(value(L"\\VarFileInfo\\Translation"), 2), std::wstring({0x0804, 1200}));
-}
