@@ -1,8 +1,7 @@
 #include "Win32MainForm.h"
-#include "ControlTable.h"
 #include "RankingComposer.h"
+#include "SampleSheets.h"
 #include "Win32Controls.h"
-#include "Win32MessageBox.h"
 #include "Win32Text.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +11,16 @@
 #include <oleacc.h>
 #include <uiautomationcore.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-using tavelin::ui::focusOrder;
-using tavelin::ui::selectorName;
-using tavelin::win32::DpiFunctions;
-using tavelin::win32::MainForm;
-using tavelin::win32::ScreenReaderCalls;
-using tavelin::win32::toWide;
-using tavelin::win32::windowText;
+using namespace tavelin;
+using namespace tavelin::ui;
+using namespace tavelin::win32;
 
 namespace {
 
@@ -41,8 +36,8 @@ void expectClientArea(HWND window, int width, int height)
 // it, needs no more room than the control has.
 void expectEveryCaptionWhole(const MainForm &form)
 {
-    for (const tavelin::ui::ControlSpec &row : tavelin::ui::controlTable()) {
-        if (row.kind != tavelin::ui::ControlKind::Label && row.kind != tavelin::ui::ControlKind::Button)
+    for (const ControlSpec &row : controlTable()) {
+        if (row.kind != ControlKind::Label && row.kind != ControlKind::Button)
             continue;
         HWND control = form.control(row.name);
         RECT box;
@@ -56,19 +51,33 @@ void expectEveryCaptionWhole(const MainForm &form)
     }
 }
 
-std::wstring accessibleName(HWND control)
+std::wstring asText(BSTR text)
+{
+    return {text, SysStringLen(text)};
+}
+
+// What MSAA reads of an object, as a screen reader does: by default the name
+// of a control's client area.
+std::wstring readByMsaa(HWND window, decltype(&IAccessible::get_accName) read = &IAccessible::get_accName,
+                        DWORD object = OBJID_CLIENT, DWORD child = CHILDID_SELF)
 {
     IAccessible *accessible = nullptr;
-    AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                               reinterpret_cast<void **>(&accessible));
-    VARIANT self {}; // lVal 0 is CHILDID_SELF
-    self.vt = VT_I4;
-    BSTR name = nullptr;
-    accessible->get_accName(self, &name);
-    accessible->Release();
-    const std::wstring result(name, SysStringLen(name));
-    SysFreeString(name);
+    VARIANT item {};
+    BSTR text = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &item))) {
+        (accessible->*read)(item, &text);
+        accessible->Release();
+    }
+    const std::wstring result = asText(text);
+    SysFreeString(text);
     return result;
+}
+
+// For scripts/pictures.sh, which sets TAVELIN_PICTURES, a folder that is a
+// Linux path, Z: to Wine.
+std::ofstream pictureFile(const std::string &file, std::ios::openmode mode = std::ios::out)
+{
+    return std::ofstream(std::string("Z:") + std::getenv("TAVELIN_PICTURES") + "/" + file, mode);
 }
 
 // Copies a window, frame included, into dc, where it lies from origin.
@@ -83,86 +92,56 @@ void copyWindow(HWND window, HDC dc, POINT origin)
     ReleaseDC(window, shown);
 }
 
-// For scripts/pictures.sh, which sets TAVELIN_PICTURES, a folder that is a
-// Linux path, Z: to Wine.
-std::ofstream pictureFile(const std::string &file, std::ios::openmode mode = std::ios::out)
-{
-    return std::ofstream(std::string("Z:") + std::getenv("TAVELIN_PICTURES") + "/" + file, mode);
-}
-
-// What draws the pictures: the Wine that runs them.
-void noteWineVersion()
-{
-    using Version = const char *(*)();
-    const auto wineVersion = reinterpret_cast<Version>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
-    pictureFile("versions.list") << "Wine " << (wineVersion ? wineVersion() : "none") << '\n';
-}
-
 // A control in a picture: its name, and its window.
 using PictureControl = std::pair<std::string, HWND>;
 
-// Where each control lies in the picture of `window`'s client area, listed
-// from the bottom up.
-void noteControls(const char *name, HWND window, const std::vector<PictureControl> &controls)
-{
-    auto out = pictureFile("controls.list", std::ios::app);
-    for (const auto &[control, handle] : controls) {
-        RECT box;
-        GetWindowRect(handle, &box);
-        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&box), 2);
-        if (IsWindowVisible(handle))
-            out << name << ' ' << box.left << ' ' << box.top << ' ' << box.right - box.left << ' '
-                << box.bottom - box.top << ' ' << control << '\n';
-    }
-}
-
 // The window's client area, with any popup over it, saved as <name>.bmp,
-// and where the given controls lie in it. The caret, which blinks, is
-// hidden.
+// and, in controls.list, where the given controls lie in it, listed from the
+// bottom up. The caret, which blinks, is hidden.
 void savePicture(const char *name, HWND window, const std::vector<PictureControl> &controls, HWND popup = nullptr)
 {
     RECT area;
     GetClientRect(window, &area);
-    const int width = area.right, height = area.bottom, stride = (width * 3 + 3) & ~3;
     POINT origin {};
     ClientToScreen(window, &origin);
-    HideCaret(nullptr);
-    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    BITMAPINFOHEADER info {sizeof info, area.right, -area.bottom, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void *pixels = nullptr;
+    HBITMAP bitmap
+        = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO *>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
     SelectObject(dc, bitmap);
+    HideCaret(nullptr);
     copyWindow(window, dc, origin);
     if (popup)
         copyWindow(popup, dc, origin);
     ShowCaret(nullptr);
-    BITMAPINFOHEADER info {sizeof info, width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<char> pixels(static_cast<std::size_t>(stride * height));
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels.data(), reinterpret_cast<BITMAPINFO *>(&info),
-              DIB_RGB_COLORS);
-    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof info;
-    const BITMAPFILEHEADER file {0x4D42, static_cast<DWORD>(headers + pixels.size()), 0, 0, headers};
+    GdiFlush();
+    const DWORD size = (area.right * 3 + 3) / 4 * 4 * area.bottom, headers = sizeof(BITMAPFILEHEADER) + sizeof info;
+    const BITMAPFILEHEADER file {0x4D42, headers + size, 0, 0, headers};
     auto out = pictureFile(std::string(name) + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char *>(&file), sizeof file);
     out.write(reinterpret_cast<const char *>(&info), sizeof info);
-    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    out.write(static_cast<const char *>(pixels), size);
     DeleteDC(dc);
     DeleteObject(bitmap);
-    ReleaseDC(nullptr, screen);
-    noteControls(name, window, controls);
+    auto list = pictureFile("controls.list", std::ios::app);
+    for (const auto &[control, handle] : controls) {
+        RECT box;
+        GetWindowRect(handle, &box);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT *>(&box), 2);
+        list << name << ' ' << box.left << ' ' << box.top << ' ' << box.right - box.left << ' ' << box.bottom - box.top
+             << ' ' << control << '\n';
+    }
 }
 
-// What the window asks of oleacc's annotation and of UI Automation's
-// notification, neither of which Wine carries out, as text (the annotations
-// go on to the system); and the live region changes that a screen reader's
-// out-of-context WinEvent hook in this process hears, with what MSAA reads
-// of the object: its value.
+// What the window asks of oleacc's annotation, on each control, and of UI
+// Automation's notification, neither of which Wine carries out, as text (the
+// annotations go on to the system); and the live region changes that a
+// screen reader's out-of-context WinEvent hook in this process hears, with
+// what MSAA reads of the object: its value.
+std::map<HWND, std::vector<std::wstring>> propertiesSet;
 using Calls = std::vector<std::pair<HWND, std::wstring>>;
-Calls propertiesSet, notifications, liveRegionChanges;
-
-std::wstring asText(BSTR text)
-{
-    return {text, SysStringLen(text)};
-}
+Calls notifications, liveRegionChanges;
 
 // The property by its GUID, the value by its type (a BSTR 8, a
 // VARIANT_BOOL 11, a long 3) and its value.
@@ -172,7 +151,7 @@ HRESULT recordProperty(HWND control, const GUID &property, const VARIANT &value)
     StringFromGUID2(property, id, 40);
     const std::wstring shown = value.vt == VT_BSTR ? asText(value.bstrVal)
                                                    : std::to_wstring(value.vt == VT_BOOL ? value.boolVal : value.lVal);
-    propertiesSet.emplace_back(control, id + (L" " + std::to_wstring(value.vt) + L" " + shown));
+    propertiesSet[control].push_back(id + (L" " + std::to_wstring(value.vt) + L" " + shown));
     return ScreenReaderCalls::fromSystem().setProperty(control, property, value);
 }
 
@@ -187,28 +166,9 @@ HRESULT WINAPI recordNotification(IRawElementProviderSimple *provider, int kind,
     return S_OK;
 }
 
-// The system's calls, with recorders where Wine does nothing, and a
-// notification as on Windows 10 1709 and later.
-ScreenReaderCalls recordingCalls()
-{
-    ScreenReaderCalls calls = ScreenReaderCalls::fromSystem();
-    calls.setProperty = recordProperty;
-    calls.raiseNotification = recordNotification;
-    return calls;
-}
-
 void CALLBACK noteLiveRegionChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
 {
-    IAccessible *accessible = nullptr;
-    VARIANT item {};
-    BSTR value = nullptr;
-    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child), &accessible,
-                                            &item))) {
-        accessible->get_accValue(item, &value);
-        accessible->Release();
-    }
-    liveRegionChanges.emplace_back(window, asText(value));
-    SysFreeString(value);
+    liveRegionChanges.emplace_back(window, readByMsaa(window, &IAccessible::get_accValue, object, child));
 }
 
 // EVENT_OBJECT_LIVEREGIONCHANGED, heard while the action runs: it arrives
@@ -240,7 +200,9 @@ void CALLBACK pictureAndCloseMessageBox(HWND, UINT, UINT_PTR timer, DWORD)
 
 // One window for all cases: under Wine each window takes seconds to close.
 // With TAVELIN_WINDOWS7 set it runs as on Windows 7, without the DPI
-// functions of later Windows. Every case starts after a reset.
+// functions of later Windows. Its screen reader calls are the system's, with
+// recorders where Wine does nothing and a notification as on Windows 10 1709
+// and later. Every case starts after a reset.
 class Win32Window : public ::testing::Test
 {
 protected:
@@ -248,7 +210,9 @@ protected:
     {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         form = std::make_unique<MainForm>(
-            std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {} : DpiFunctions::fromSystem(), recordingCalls());
+            std::getenv("TAVELIN_WINDOWS7") ? DpiFunctions {} : DpiFunctions::fromSystem(),
+            ScreenReaderCalls {recordProperty, ScreenReaderCalls::fromSystem().hostProviderFromHwnd,
+                               recordNotification});
         form->setMessagePresenter([](HWND, const std::wstring &) { ++messagesShown; });
         form->show(SW_SHOWNORMAL);
     }
@@ -259,7 +223,7 @@ protected:
     {
         PostMessageW(form->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         SetTimer(nullptr, 0, 60000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(1); });
-        EXPECT_EQ(tavelin::win32::runMessageLoop(form->handle()), 0);
+        EXPECT_EQ(runMessageLoop(form->handle()), 0);
         form.reset();
     }
 
@@ -283,7 +247,7 @@ protected:
         SetKeyboardState(keys);
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
         for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-            if (!tavelin::win32::translateFormMessage(form->handle(), message))
+            if (!translateFormMessage(form->handle(), message))
                 DispatchMessageW(&message);
         }
     }
@@ -382,16 +346,13 @@ TEST_F(Win32Window, EscapeKeepsTheFormAsTyped)
 // selected in any selector.
 TEST_F(Win32Window, EnteredTextComesOutWholeAndResetLeavesNoEntrySelected)
 {
-    tavelin::RankingSheet sheet;
-    sheet.title = std::u16string(200, u'榜');
+    RankingSheet sheet = tavelin::testing::catalogueOrderSheet(std::u16string(200, u'榜'));
     for (char16_t line = u'甲'; line < u'甲' + 8; ++line)
         sheet.customText += std::u16string(60, line) + u"\r\n";
     const std::u16string pasted(33000, u'文');
     SetFocus(control(u"Text1"));
     type(sheet.title);
     pickSignsInCatalogueOrder();
-    for (int rank = 1; rank <= 12; ++rank)
-        sheet.pick(rank) = tavelin::SignCatalogue::nameAt(rank);
     paste(pasted); // over the 12th sign, which the choice left selected
     sheet.pick(12) = pasted;
     SetFocus(control(u"Text3"));
@@ -400,8 +361,7 @@ TEST_F(Win32Window, EnteredTextComesOutWholeAndResetLeavesNoEntrySelected)
     sheet.customText += pasted;
     SetFocus(control(u"bt1"));
     press(VK_RETURN);
-    const auto expected = toWide(
-        tavelin::RankingComposer::appendCustomText(tavelin::RankingComposer::compose(sheet), sheet.customText));
+    const auto expected = toWide(RankingComposer::compose(sheet) + sheet.customText);
     EXPECT_TRUE(text(u"Text2") == expected) << text(u"Text2").size() << " code units, not " << expected.size();
 
     SetFocus(control(u"bt2"));
@@ -416,25 +376,17 @@ TEST_F(Win32Window, EnteredTextComesOutWholeAndResetLeavesNoEntrySelected)
 // does name, the edits, it names after the static just before each.
 TEST_F(Win32Window, ScreenReadersAreToldNamesTheRequiredTitleAndTheLiveOutput)
 {
-    const auto setOn = [](std::u16string_view name) {
-        std::vector<std::wstring> found;
-        for (const auto &[window, what] : propertiesSet) {
-            if (window == control(name))
-                found.push_back(what);
-        }
-        return found;
-    };
     const std::wstring name = L"{608D3DF8-8128-4AA7-A428-F55E49267291} 8 "; // PROPID_ACC_NAME
-    EXPECT_EQ(setOn(u"Text1"),
+    EXPECT_EQ(propertiesSet[control(u"Text1")],
               (std::vector<std::wstring> {name + L"排行榜的名字", L"{4D48DFE4-BD3F-491F-A648-492D6F20C588} 8 * 必填",
                                           L"{4F5F43CF-59FB-4BDE-A270-602E5E1141E9} 11 -1"})); // IsRequiredForForm, true
     EXPECT_EQ(
-        setOn(u"Text2"),
+        propertiesSet[control(u"Text2")],
         (std::vector<std::wstring> {name + L"生成的排行榜", L"{C12BCD8E-2A8E-4950-8AE7-3625111D58EB} 3 1"})); // polite
-    EXPECT_EQ(setOn(u"Combo7"), std::vector<std::wstring> {name + L"第七名"});
-    EXPECT_EQ((std::vector {accessibleName(control(u"Text1")), accessibleName(control(u"Text3")),
-                            accessibleName(control(u"Text2"))}),
-              (std::vector<std::wstring> {L"排行榜的名字", L"自定义文本", L"生成的排行榜"}));
+    EXPECT_EQ(propertiesSet[control(u"Combo7")], std::vector<std::wstring> {name + L"第七名"});
+    EXPECT_EQ(
+        (std::vector {readByMsaa(control(u"Text1")), readByMsaa(control(u"Text3")), readByMsaa(control(u"Text2"))}),
+        (std::vector<std::wstring> {L"排行榜的名字", L"自定义文本", L"生成的排行榜"}));
 }
 
 // A new ranking is heard once, the focus staying where it was: the output
@@ -450,7 +402,7 @@ TEST_F(Win32Window, ANewRankingIsHeardOnceAndAFailedCheckOnlyByItsBox)
     EXPECT_TRUE(liveRegionChangesDuring([] { press(VK_RETURN); }).empty() && notifications.empty());
     SetWindowTextW(control(u"Text1"), L"本周运势");
     for (int rank = 1; rank <= 12; ++rank)
-        SetWindowTextW(control(selectorName(rank)), toWide(tavelin::SignCatalogue::nameAt(rank)).c_str());
+        SetWindowTextW(control(selectorName(rank)), toWide(SignCatalogue::nameAt(rank)).c_str());
     const Calls heard = liveRegionChangesDuring([] { press(VK_RETURN); });
     const std::wstring ranking = text(u"Text2");
     EXPECT_EQ(heard, (Calls {{control(u"Text2"), ranking}}));
@@ -466,20 +418,22 @@ TEST_F(Win32Window, ANewRankingIsHeardOnceAndAFailedCheckOnlyByItsBox)
 // For scripts/pictures.sh: opened, also with high contrast on (the required
 // mark in the text colour, not red), generated (the ranking wraps), a list
 // open over the window and the real message box (the title Tavelin, one
-// 确定 button, no icon).
+// 确定 button, no icon), with the Wine that drew them.
 TEST_F(Win32Window, Pictures)
 {
     if (!std::getenv("TAVELIN_PICTURES"))
         GTEST_SKIP() << "taken for scripts/pictures.sh only";
-    noteWineVersion();
+    const auto wineVersion = reinterpret_cast<const char *(*)()>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
+    pictureFile("versions.list") << "Wine " << (wineVersion ? wineVersion() : "none") << '\n';
     std::vector<PictureControl> controls;
-    for (const tavelin::ui::ControlSpec &row : tavelin::ui::controlTable())
+    for (const ControlSpec &row : controlTable())
         controls.emplace_back(std::string(row.name.begin(), row.name.end()), control(row.name));
     SetFocus(control(u"Text1"));
     savePicture("opened", form->handle(), controls);
     form->setHighContrastQuery(+[] { return true; });
     savePicture("opened-high-contrast", form->handle(), controls);
-    form->setHighContrastQuery(tavelin::win32::isHighContrastOn);
+    form->setHighContrastQuery(isHighContrastOn);
     type(u"本周运势");
     pickSignsInCatalogueOrder();
     SetFocus(control(u"Text3"));
@@ -493,7 +447,7 @@ TEST_F(Win32Window, Pictures)
     controls.emplace_back("Combo5 list", list.hwndList);
     savePicture("list", form->handle(), controls, list.hwndList);
     SendMessageW(control(u"Combo5"), CB_SHOWDROPDOWN, FALSE, 0);
-    form->setMessagePresenter(tavelin::win32::showModalMessage);
+    form->setMessagePresenter(showModalMessage);
     SetWindowTextW(control(u"Text1"), L"");
     SetTimer(nullptr, 0, 20, pictureAndCloseMessageBox);
     SendMessageW(control(u"bt1"), BM_CLICK, 0, 0);
@@ -562,5 +516,5 @@ TEST(DpiPaths, MovedFrom96To144Dpi)
     EXPECT_EQ(iconWidth(form, ICON_BIG), 48);
     EXPECT_EQ(iconWidth(form, ICON_SMALL), 24);
     if (std::getenv("TAVELIN_HOLD_WINDOW"))
-        tavelin::win32::runMessageLoop(form.handle());
+        runMessageLoop(form.handle());
 }
