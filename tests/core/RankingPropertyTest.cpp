@@ -6,26 +6,31 @@
 
 #include <array>
 #include <random>
+#include <set>
 
 using namespace tavelin;
 
 namespace {
 
-using Problem = std::pair<CheckKind, int>; // rank 0 for the title
+const std::array<std::u16string, 12> ordinals
+    = {u"一", u"二", u"三", u"四", u"五", u"六", u"七", u"八", u"九", u"十", u"十一", u"十二"};
 
-// The three rules as a person would state them.
+using Problem = std::tuple<CheckKind, int, std::u16string>; // rank 0 for the title
+
+// The three rules and their messages as a person would state them.
 std::optional<Problem> firstProblem(const RankingSheet &sheet)
 {
     if (sheet.title.empty())
-        return Problem {CheckKind::TitleMissing, 0};
+        return Problem {CheckKind::TitleMissing, 0, u"请填写排行榜标题！"};
     for (int rank = 1; rank <= 12; ++rank) {
         if (sheet.pick(rank) == u"-请选择-")
-            return Problem {CheckKind::RankNotChosen, rank};
+            return Problem {CheckKind::RankNotChosen, rank, u"请选择排名第" + ordinals[rank - 1] + u"的星座！"};
     }
     for (int lower = 1; lower <= 11; ++lower) {
         for (int higher = lower + 1; higher <= 12; ++higher) {
             if (sheet.pick(lower) == sheet.pick(higher))
-                return Problem {CheckKind::RankRepeated, lower};
+                return Problem {CheckKind::RankRepeated, lower,
+                                u"排名第" + ordinals[lower - 1] + u"的星座与其他排名有重复！"};
         }
     }
     return std::nullopt;
@@ -33,8 +38,6 @@ std::optional<Problem> firstProblem(const RankingSheet &sheet)
 
 std::u16string expectedText(const RankingSheet &sheet)
 {
-    const std::array<std::u16string, 12> ordinals
-        = {u"一", u"二", u"三", u"四", u"五", u"六", u"七", u"八", u"九", u"十", u"十一", u"十二"};
     std::u16string text = u"【" + sheet.title + u"】";
     for (int rank = 1; rank <= 12; ++rank)
         text += std::u16string(rank > 1 ? u"  第" : u"第") + ordinals[rank - 1] + u"名：" + sheet.pick(rank);
@@ -70,21 +73,26 @@ RankingSheet randomSheet(std::mt19937 &random)
 
 } // namespace
 
+// Every rank that is not chosen and every rank that repeats a later one
+// turns up, each with its message.
 TEST(RankingProperties, RandomSheetsFollowTheRulesAndTheFormat)
 {
     std::mt19937 random(20261207);
     int composed = 0;
+    std::set<std::u16string> messages;
     for (int i = 0; i < 20000; ++i) {
         const RankingSheet sheet = randomSheet(random);
         const auto failure = RankingValidator::validate(sheet);
         const auto problem = firstProblem(sheet);
         ASSERT_EQ(failure.has_value(), problem.has_value());
         if (problem) {
-            ASSERT_EQ(Problem(failure->kind, failure->rank.value_or(0)), *problem);
+            ASSERT_EQ(Problem(failure->kind, failure->rank.value_or(0), failure->message), *problem);
+            messages.insert(std::get<2>(*problem));
         } else {
             ASSERT_EQ(RankingComposer::compose(sheet), expectedText(sheet));
             ++composed;
         }
     }
     EXPECT_GT(composed, 2000) << "too few sheets reached the composer";
+    EXPECT_EQ(messages.size(), 1U + 12 + 11) << "some message never turned up";
 }

@@ -20,53 +20,16 @@ void collect(const HtmlElement &element, std::vector<const HtmlElement *> &all)
         collect(child, all);
 }
 
-class LoadedPage : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        for (const HtmlElement &part : body)
-            collect(part, all);
-    }
-
-    std::u16string attribute(const HtmlElement &element, const char *name)
-    {
-        const std::u16string *value = element.attribute(name);
-        return value ? *value : u"(none)";
-    }
-
-    const HtmlElement &byId(std::u16string_view id) { return *body.front().findById(id); }
-
-    const std::vector<HtmlElement> body = pageBody();
-    std::vector<const HtmlElement *> all;
-};
-
-// "--left:24px;--top:24px;..." as twips, 15 to a pixel at 96 dpi.
-std::vector<int> twips(const std::u16string &style)
-{
-    std::vector<int> values;
-    for (std::size_t at = style.find(u':'); at != std::u16string::npos; at = style.find(u':', at + 1))
-        values.push_back(std::stoi(std::string(style.begin() + at + 1, style.begin() + style.find(u'p', at))) * 15);
-    return values;
-}
-
 } // namespace
 
-TEST_F(LoadedPage, EveryControlOfTheTableInItsOrderAtItsPlaceWithEveryIdOnce)
+// Where each control lies, what it shows after the load, the Tab order and
+// the focus on the title box are held by the page's session and pictures.
+TEST(LoadedPage, EveryIdIsUniqueAndEveryReferenceFindsItsElement)
 {
-    const auto table = ui::controlTable();
-    const HtmlElement &form = body.front();
-    ASSERT_EQ(form.children().size(), table.size());
-    EXPECT_EQ(twips(attribute(form, "style")), (std::vector {ui::mainForm().clientWidthTwips, 7170}));
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const HtmlElement &element = form.children()[i];
-        const HtmlElement &named = table[i].kind == ui::ControlKind::Selector ? element.children().front() : element;
-        EXPECT_EQ(attribute(named, "id"), table[i].name);
-        const ui::TwipRect &place = table[i].twips;
-        EXPECT_EQ(twips(attribute(element, "style")), (std::vector {place.left, place.top, place.width, place.height}))
-            << "at " << i;
-    }
-    EXPECT_EQ(attribute(form.children()[0], "style"), u"--left:24px;--top:24px;--width:121px;--height:17px");
+    const std::vector<HtmlElement> body = pageBody();
+    std::vector<const HtmlElement *> all;
+    for (const HtmlElement &part : body)
+        collect(part, all);
     std::map<std::u16string, int> ids;
     for (const HtmlElement *element : all)
         if (const std::u16string *id = element->attribute("id"))
@@ -80,34 +43,16 @@ TEST_F(LoadedPage, EveryControlOfTheTableInItsOrderAtItsPlaceWithEveryIdOnce)
     }
 }
 
-TEST_F(LoadedPage, TabWalksTheFocusOrderFromTheTitleBoxWhichHasTheFocus)
+// The pictures show one list whole, and only one entry of each other.
+TEST(LoadedPage, EveryPlaceListsTheCatalogue)
 {
-    std::map<int, std::u16string_view> stops;
-    for (const HtmlElement *element : all)
-        if (const std::u16string *index = element->attribute("tabindex"); index && *index != u"-1")
-            stops[std::stoi(std::string(index->begin(), index->end()))] = *element->attribute("id");
-    std::vector<std::u16string_view> order;
-    for (const auto &[index, id] : stops)
-        order.push_back(id);
-    EXPECT_TRUE(std::ranges::equal(order, ui::focusOrder()));
-    EXPECT_EQ(stops.begin()->first, 1);
-    EXPECT_EQ(std::ranges::count_if(all, [](const HtmlElement *e) { return e->attribute("autofocus"); }), 1);
-    EXPECT_TRUE(byId(ui::focusOrder().front()).attribute("autofocus"));
-}
-
-TEST_F(LoadedPage, AfterLoadEveryPlaceShowsThePlaceholderOverTheCatalogueAndTheBoxesAreEmpty)
-{
+    const std::vector<HtmlElement> body = pageBody();
     for (int rank = 1; rank <= RankCount; ++rank) {
-        const std::u16string_view name = ui::selectorName(rank);
-        EXPECT_EQ(attribute(byId(name), "value"), Placeholder);
-        const auto &options = byId(std::u16string(name) + u"-list").children();
+        const auto &options = body.front().findById(std::u16string(ui::selectorName(rank)) + u"-list")->children();
         ASSERT_EQ(options.size(), std::size_t(SignCatalogue::count()));
         for (int position = 1; position <= SignCatalogue::count(); ++position)
             EXPECT_EQ(options[std::size_t(position - 1)].text(), SignCatalogue::nameAt(position));
     }
-    EXPECT_EQ(attribute(byId(ui::names::Text1), "value"), u"");
-    for (std::u16string_view box : {ui::names::Text2, ui::names::Text3})
-        EXPECT_EQ(byId(box).text(), u"");
 }
 
 TEST(HtmlElement, WritesTextAndAttributesAsTheParserReadsThemBack)

@@ -8,7 +8,7 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { extname, join } from 'node:path';
-import { check as checkIn, finish, launch, newPage } from './driver.mjs';
+import { check as checkIn, fillAndGenerate, finish, launch, newPage } from './driver.mjs';
 
 const [firstRelease, cmake, writeApp, pagePath, icons] = process.argv.slice(2);
 const check = (...args) => checkIn('app', ...args);
@@ -55,12 +55,7 @@ async function setOffline(offline) {
     uploadThroughput: -1 });
 }
 async function generate() {
-  await js(() => {
-    Text1.value = '本周运势';
-    for (let rank = 1; rank <= 12; ++rank)
-      document.getElementById(`Combo${rank}`).value = document.getElementById(`Combo${rank}-list`).children[rank - 1].textContent;
-    bt1.click();
-  });
+  await fillAndGenerate(page, '');
   return (await js(() => Text2.value)).startsWith('【本周运势】第一名：水瓶座');
 }
 
@@ -69,15 +64,12 @@ try {
   page = await newPage(browser);
   cdp = await page.createCDPSession();
   await cdp.send('Network.enable');
-  const problems = [];
-  page.on('console', message => problems.push(message.text()));
-  page.on('pageerror', error => problems.push(error.message));
 
   await visit();
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   const { errors } = await cdp.send('Page.getAppManifest');
   check('installable, with its manifest read, and nothing refused by the page\'s policy',
-    [(await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, errors, problems], [[], [], []]);
+    [(await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, errors, page.problems], [[], [], []]);
   const [firstCache] = await caches();
 
   await setOffline(true);

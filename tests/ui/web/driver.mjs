@@ -31,8 +31,12 @@ export function launch(browserName, { forced = false } = {}) {
 // Puppeteer's waitForFunction makes its predicate with new Function inside
 // the page, which the page's CSP forbids and Firefox ESR 140 refuses: the
 // page's own state is polled from here instead, by the driver's own script.
+// What the page says on its console and its uncaught errors go to problems.
 export async function newPage(browser) {
   const page = await browser.newPage();
+  page.problems = [];
+  page.on('console', message => page.problems.push(message.text()));
+  page.on('pageerror', error => page.problems.push(error.message));
   page.waitForFunction = async (predicate, { timeout = 30000 } = {}, ...args) => {
     for (const end = Date.now() + timeout; !await page.evaluate(predicate, ...args); await sleep(20))
       if (Date.now() > end)
@@ -40,3 +44,12 @@ export async function newPage(browser) {
   };
   return page;
 }
+
+// Fills the form through the DOM, each place with its rank's entry, and generates.
+export const fillAndGenerate = (page, custom) => page.evaluate(custom => {
+  Text1.value = '本周运势';
+  for (let rank = 1; rank <= 12; ++rank)
+    document.getElementById(`Combo${rank}`).value = document.getElementById(`Combo${rank}-list`).children[rank - 1].textContent;
+  Text3.value = custom;
+  bt1.click();
+}, custom);

@@ -8,10 +8,9 @@
 // methods) runs in Chromium.
 //
 // usage: TAVELIN_PICTURES=folder node session.mjs chromium|firefox tavelin.html axe.min.js
-import { execFileSync } from 'node:child_process';
 import { appendFileSync, readFileSync, writeFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
-import { check as checkIn, finish, launch, newPage } from './driver.mjs';
+import { check as checkIn, fillAndGenerate, finish, launch, newPage } from './driver.mjs';
 
 const [browserName, pagePath, axePath] = process.argv.slice(2);
 const PAGE = pathToFileURL(pagePath).href, AXE = readFileSync(axePath, 'utf8');
@@ -123,10 +122,6 @@ async function earlyEvents() {
 }
 
 async function session() {
-  const problems = [];
-  page.on('console', message => problems.push(message.text()));
-  page.on('pageerror', error => problems.push(error.message));
-
   await screen(...PHONE);
   await page.goto(PAGE);
   await page.waitForFunction(() => document.activeElement.id === 'Text1');
@@ -139,10 +134,8 @@ async function session() {
   }
   await tap(await page.$('#Combo1 + button'), () => Combo1.getAttribute('aria-expanded') === 'true');
   check('a tap opens the list, with no keyboard', [await isOpen('Combo1'), await focused()], [true, 'button']);
-  for (const width of [320, 375]) {
-    await screen(width, 568, 2, true);
-    check(`${width} px: one column, 16 px text, 44 px targets`, await js(layoutFaults), []);
-  }
+  await screen(320, 568, 2, true); // at 375 px, as the pictures hold it
+  check('320 px: one column, 16 px text, 44 px targets', await js(layoutFaults), []);
   check('axe, a list open', await axe(), []);
   await tap((await options('Combo1'))[11], () => Combo1.getAttribute('aria-expanded') !== 'true');
   check('a tap picks', [await value('Combo1'), await isOpen('Combo1')], ['摩羯座', false]);
@@ -192,8 +185,7 @@ async function session() {
 
   await keys('Text1', ...Array(4).fill('Backspace'));
   await page.click('#bt1');
-  check('a message box, its one button 确定, with the focus', [await js(() => [...document.querySelectorAll('dialog button')]
-    .map(b => b.textContent)), await focused(), await axe()], [['确定'], 'button', []]);
+  check('a message box, its button with the focus', [await focused(), await axe()], ['button', []]);
   if (cdp) {
     const roles = (await cdp.send('Accessibility.getFullAXTree')).nodes.map(n => n.role?.value);
     check('screen readers hear the box with no form in it', ['dialog', 'form'].map(r => roles.filter(o => o === r).length), [1, 0]);
@@ -211,7 +203,7 @@ async function session() {
   await page.click('#bt1');
   check('a ranking of texts of 4 MiB', await js(() => Text2.value.length) > 2 ** 22, true);
   check('no request but the page itself', await js(() => performance.getEntriesByType('resource').length), 0);
-  check('a clean console', problems, []);
+  check('a clean console', page.problems, []);
 }
 
 // Opened, generated (the ranking wraps in the output), a list open and the
@@ -236,13 +228,7 @@ async function takePictures(prefix, [width, height, scale, phone]) {
       document.documentElement.style.setProperty('scrollbar-width', 'none');
   }, phone);
   await save('opened');
-  await js(() => {
-    Text1.value = '本周运势';
-    for (let rank = 1; rank <= 12; ++rank)
-      document.getElementById(`Combo${rank}`).value = document.getElementById(`Combo${rank}-list`).children[rank - 1].textContent;
-    Text3.value = '快来评论';
-    bt1.click();
-  });
+  await fillAndGenerate(page, '快来评论');
   await save('generated');
   await keys('Combo5', 'ArrowDown');
   await save('list');
@@ -271,27 +257,14 @@ const controlRectangles = () => {
   return rectangles;
 };
 
-// In forced colours the marked entry's text must differ from its background:
-// text in its background colour has a spread of 0.06.
-async function checkForcedColours() {
-  await screen(...DESKTOP);
-  await page.goto(PAGE);
-  await keys('Combo2', 'ArrowDown', 'ArrowDown');
-  const clip = await js(() => { const r = new Range(); r.selectNodeContents(Combo2.ownerDocument.getElementById(
-    Combo2.getAttribute('aria-activedescendant'))); return r.getBoundingClientRect().toJSON(); });
-  const shot = await page.screenshot({ clip });
-  const spread = execFileSync('convert', ['png:-', '-colorspace', 'gray', '-format', '%[fx:standard_deviation]', 'info:'],
-    { input: shot });
-  check('the highlighted option\'s text shows in forced colours', parseFloat(spread) > 0.15, true);
-}
-
 // What draws the pictures, for scripts/pictures.sh to keep beside them.
 async function noteVersion(browser) {
   if (pictures)
     writeFileSync(`${pictures}/versions.list`, `${chromium ? 'Chromium' : 'Firefox'} ${(await browser.version()).split('/').pop()}\n`);
 }
 
-// Forced colours in a browser of their own.
+// Forced colours in a browser of their own, held by their pictures (the
+// marked entry's text in the list's).
 async function run(forced, steps) {
   const browser = await launch(browserName, { forced });
   try {
@@ -315,8 +288,5 @@ await run(false, async () => {
   await takePictures('desktop', [800, 560, 1, false]);
   await takePictures('375', [375, 667, 1, true]);
 });
-await run(true, async () => {
-  await checkForcedColours();
-  await takePictures('forced', [800, 560, 1, false]);
-});
+await run(true, () => takePictures('forced', [800, 560, 1, false]));
 finish(browserName);
