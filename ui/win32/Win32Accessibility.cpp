@@ -1,5 +1,6 @@
 #include "Win32Accessibility.h"
 
+#include "Win32SystemLibrary.h"
 #include "Win32Text.h"
 
 #include <initguid.h> // defines oleacc's ids below here
@@ -92,26 +93,11 @@ void setText(const ScreenReaderCalls &calls, HWND control, const GUID &property,
     calls.setProperty(control, property, variant);
 }
 
-template <typename Function> Function systemFunction(HMODULE module, const char *name)
-{
-    if (!module)
-        return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-// From the system folder only, never from beside the program.
-HMODULE loadUiAutomationCore()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
-    return LoadLibraryW((path + L"\\uiautomationcore.dll").c_str());
-}
-
 } // namespace
 
 ScreenReaderCalls ScreenReaderCalls::fromSystem()
 {
-    HMODULE uiAutomation = loadUiAutomationCore();
+    HMODULE uiAutomation = loadSystemLibrary(L"uiautomationcore.dll");
     return {setThroughOleacc, systemFunction<HostProvider>(uiAutomation, "UiaHostProviderFromHwnd"),
             systemFunction<RaiseNotification>(uiAutomation, "UiaRaiseNotificationEvent")};
 }

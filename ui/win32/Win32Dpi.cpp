@@ -1,6 +1,6 @@
 #include "Win32Dpi.h"
 
-#include <string>
+#include "Win32SystemLibrary.h"
 
 namespace tavelin::win32 {
 
@@ -9,24 +9,6 @@ namespace {
 using AwarenessContext = HANDLE;
 const auto perMonitorV2 = reinterpret_cast<AwarenessContext>(-4); // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
 constexpr int effectiveDpi = 0; // MDT_EFFECTIVE_DPI
-
-template <typename Function> Function systemFunction(HMODULE module, const char *name)
-{
-    if (!module)
-        return nullptr;
-    // GetProcAddress returns a generic function pointer; going through
-    // void (*)() tells the compiler that the type change is intended.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-// shcore.dll exists from Windows 8.1 on; it is loaded from the system
-// folder only, never from beside the program.
-HMODULE loadShcore()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
-    return LoadLibraryW((path + L"\\shcore.dll").c_str());
-}
 
 // Windows 10 1607 understands per-monitor v2 in the manifest but runs it as
 // v1; 1703 and later run v2, whose frames scale by themselves.
@@ -54,7 +36,7 @@ DpiFunctions DpiFunctions::fromSystem()
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     return {systemFunction<DpiForWindow>(user32, "GetDpiForWindow"),
             systemFunction<AdjustForDpi>(user32, "AdjustWindowRectExForDpi"),
-            systemFunction<DpiForMonitor>(loadShcore(), "GetDpiForMonitor"),
+            systemFunction<DpiForMonitor>(loadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor"), // Windows 8.1 on
             runsPerMonitorV2(user32) ? nullptr : systemFunction<ScaleFrame>(user32, "EnableNonClientDpiScaling")};
 }
 
