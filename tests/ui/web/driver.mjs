@@ -18,14 +18,15 @@ export function finish(label) {
   process.exit(results.failed ? 1 : 0);
 }
 
-// Firefox takes forced colours from a preference only.
+// Firefox takes forced colours from a preference only. Its caret does not
+// blink, so that a picture does not depend on when it is taken.
 export function launch(browserName, { forced = false } = {}) {
   const { TAVELIN_CHROMIUM = '/usr/bin/chromium', TAVELIN_FIREFOX = '/usr/bin/firefox-esr' } = process.env;
   return puppeteer.launch(browserName === 'chromium'
     ? { browser: 'chrome', executablePath: TAVELIN_CHROMIUM, headless: true, args: ['--no-sandbox', '--disable-gpu',
         '--disable-quic', '--disable-background-networking', '--disable-component-update', '--disable-sync'] }
     : { browser: 'firefox', executablePath: TAVELIN_FIREFOX, headless: true,
-        extraPrefsFirefox: forced ? { 'browser.display.document_color_use': 2 } : {} });
+        extraPrefsFirefox: { 'ui.caretBlinkTime': 0, ...forced && { 'browser.display.document_color_use': 2 } } });
 }
 
 // Puppeteer's waitForFunction makes its predicate with new Function inside

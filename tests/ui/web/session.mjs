@@ -207,8 +207,9 @@ async function session() {
 }
 
 // Opened, generated (the ranking wraps in the output), a list open and the
-// message box, each as <prefix>-<state>.png. The caret, which blinks, is
-// hidden; the form is filled through the DOM, with no pointer left over it.
+// message box, each as <prefix>-<state>.png. The caret is hidden, and where
+// forced colours show it all the same, it does not blink; the form is filled
+// through the DOM, with no pointer left over it.
 // Beside the pictures, where each control is in them (see scripts/pictures.sh).
 async function takePictures(prefix, [width, height, scale, phone]) {
   const save = async state => { // a phone's picture as tall as the page
@@ -224,6 +225,7 @@ async function takePictures(prefix, [width, height, scale, phone]) {
   await page.mouse.move(0, 0); // in the page's margin, pointing at nothing
   await js(phone => { // a phone's scroll bars take no room: Chromium's emulated phone has such, Firefox none
     document.documentElement.style.setProperty('caret-color', 'transparent');
+    document.documentElement.style.setProperty('caret-animation', 'manual'); // Chromium's; Firefox's is a preference
     if (phone)
       document.documentElement.style.setProperty('scrollbar-width', 'none');
   }, phone);
