@@ -6,9 +6,10 @@
 #   scripts/screen-reader.sh --page [transcript] [tavelin.html]
 #
 # Everything runs on its own display (scripts/isolated.sh) under openbox,
-# with its own D-Bus session and a private HOME. speech-dispatcher speaks through a
-# generic module that appends each utterance to a file, after its own symbol
-# processing, so the transcript holds the words a synthesizer would say.
+# with its own D-Bus session, HOME and runtime folder. speech-dispatcher
+# speaks through a generic module that appends each utterance to a file,
+# after its own symbol processing, so the transcript holds the words a
+# synthesizer would say.
 # Chinese is pasted, since typing it with xdotool loses characters.
 set -euo pipefail
 
@@ -33,16 +34,15 @@ target=$(realpath "$target")
 
 [ -n "${TAVELIN_ISOLATED:-}" ] || exec "$root/scripts/isolated.sh" "$0" "$mode" "$transcript" "$target"
 
-home=$(mktemp -d)
+# The run's own HOME, which scripts/isolated.sh removes afterwards.
+home=$HOME
 orca_log=$home/orca-debug.txt
 # Orca's own debug log, its SPEECH OUTPUT lines before speech-dispatcher's
 # processing included, is kept beside the transcript.
 trap 'kill $(jobs -p) 2>/dev/null; sleep 1; cp "$orca_log" "${transcript%.txt}-orca.log"
-    cat "$home"/.cache/speech-dispatcher/log/*.log >"${transcript%.txt}-speechd.log" 2>/dev/null; rm -rf "$home"' EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
-export XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/run
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME/orca"
-chmod 700 "$XDG_RUNTIME_DIR"
+    cat "$home"/.cache/speech-dispatcher/log/*.log >"${transcript%.txt}-speechd.log" 2>/dev/null || true' EXIT
+export XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_HOME=$home/.cache
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$XDG_DATA_HOME/orca"
 # A Chinese desktop: the locale is compiled into the private HOME, so that
 # the system's locales stay as they are.
 mkdir -p "$home/locale"
