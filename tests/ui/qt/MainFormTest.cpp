@@ -199,6 +199,8 @@ private slots:
         }
         QCOMPARE(forward, order);
         QCOMPARE(backward, order);
+        for (const QWidget *control : m_form->findChildren<QWidget *>())
+            QVERIFY(!control->inherits("QLabel") || control->focusPolicy() == Qt::NoFocus); // nor from a click
     }
 
     // Typed, composed by an input method and pasted, 100 000 characters at a

@@ -215,6 +215,8 @@ protected:
                                recordNotification});
         form->setMessagePresenter([](HWND, const std::wstring &) { ++messagesShown; });
         form->show(SW_SHOWNORMAL);
+        for (int rank = 1; rank <= 12; ++rank) // as the load left them; the pictures, as a reset does
+            EXPECT_EQ(text(selectorName(rank)), toWide(Placeholder)) << "at start-up, place " << rank;
     }
 
     // Closing the window, as its close button does, ends the program: its
